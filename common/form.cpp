@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace common {
+
+Form::Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    // Title and information windows stay out of the task bar; the main window is in it.
+    flags |= border == Border::Dialog ? Qt::Dialog : Qt::Window;
+    setWindowFlags(flags);
+    setWindowTitle(caption);
+    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+}
+
+bool Form::showForm()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        if (!Load()) {
+            loaded_ = false;
+            return false;
+        }
+    }
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+    return true;
+}
+
+} // namespace common

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "formkit.h"
+
+#include <QWidget>
+
+namespace common {
+
+// A fixed-size, centred window without minimise or maximise box. Its load handler
+// runs once, before the window is first shown, as the programs' hand-overs expect.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { Dialog, Main };
+
+    Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips);
+
+    // Loads the form the first time, then shows it centred. False when the load
+    // handler refused (the form then stays hidden).
+    bool showForm();
+    bool isLoaded() const { return loaded_; }
+
+protected:
+    virtual bool Load() { return true; }
+    Controls controls_;
+
+private:
+    bool loaded_ = false;
+};
+
+} // namespace common

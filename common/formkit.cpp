@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "formkit.h"
+
+#include "picturebox.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <stdexcept>
+
+namespace common {
+
+namespace {
+
+// The graphical buttons: a pale yellow face in a raised edge that sinks when pressed.
+const char *const buttonStyle =
+    "QPushButton { background-color: #ffffc0; color: black; border-style: solid;"
+    " border-width: 2px; border-color: #ffffff #404040 #404040 #ffffff; }"
+    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
+    "QPushButton:disabled { color: #a0a0a0; }"
+    "QPushButton:focus { border-color: #ffffff #000000 #000000 #ffffff; }";
+
+QRect twipsRect(const ControlSpec &row)
+{
+    return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+                 twipsToPixels(row.height));
+}
+
+void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole backRole,
+                const ControlSpec &row)
+{
+    QPalette pal = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        if (row.fore != colours::None)
+            pal.setColor(group, foreRole, QColor::fromRgba(row.fore));
+        if (row.back != colours::None)
+            pal.setColor(group, backRole, QColor::fromRgba(row.back));
+    }
+    if (row.back != colours::None && backRole == QPalette::Window)
+        pal.setColor(QPalette::Disabled, backRole, QColor::fromRgba(row.back));
+    w->setPalette(pal);
+}
+
+QWidget *makeLabel(QWidget *form, const ControlSpec &row)
+{
+    auto *l = new QLabel(QString::fromUtf8(row.text), form);
+    l->setFont(layoutFont(row.font));
+    l->setAlignment(Qt::AlignTop | ((row.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+    setColours(l, QPalette::WindowText, QPalette::Window, row);
+    l->setAutoFillBackground(row.flags & Opaque);
+    QRect r = twipsRect(row);
+    if (row.flags & AutoSize)
+        r.setWidth(std::max(r.width(), l->sizeHint().width()));
+    l->setGeometry(r);
+    return l;
+}
+
+QWidget *makeTextBox(QWidget *form, const ControlSpec &row)
+{
+    auto *t = new QLineEdit(QString::fromUtf8(row.text), form);
+    t->setFont(layoutFont(row.font));
+    t->setAlignment(Qt::AlignCenter);
+    setColours(t, QPalette::Text, QPalette::Base, row);
+    t->setGeometry(twipsRect(row));
+    return t;
+}
+
+QWidget *makeButton(QWidget *form, const ControlSpec &row)
+{
+    auto *b = new QPushButton(QString::fromUtf8(row.text), form);
+    b->setFont(layoutFont(row.font));
+    b->setStyleSheet(QString::fromLatin1(buttonStyle));
+    b->setAutoDefault(false);
+    b->setGeometry(twipsRect(row));
+    return b;
+}
+
+QWidget *makePicture(QWidget *form, const ControlSpec &row)
+{
+    auto *p = new PictureBox(form);
+    p->setSunkenBorder(row.flags & SunkenBorder);
+    p->setBackColor(row.back != colours::None ? QColor::fromRgba(row.back)
+                                              : form->palette().color(QPalette::Window));
+    if (row.fore != colours::None)
+        p->setForeColor(QColor::fromRgba(row.fore));
+    if (row.font.family)
+        p->setPrintFont(layoutFont(row.font));
+    p->setGeometry(twipsRect(row));
+    const ScaleSpec &s = row.scale;
+    if (s.left == s.right)
+        p->setScale(0, 0, p->innerRect().width(), p->innerRect().height());
+    else
+        p->setScale(s.left, s.top, s.right, s.bottom);
+    p->clear();
+    return p;
+}
+
+QWidget *makeLine(QWidget *form, const ControlSpec &row)
+{
+    const QColor colour =
+        row.fore != colours::None ? QColor::fromRgba(row.fore) : QColor(Qt::black);
+    return new LineShape(QPoint(twipsToPixels(row.left), twipsToPixels(row.top)),
+                         QPoint(twipsToPixels(row.width), twipsToPixels(row.height)),
+                         row.lineWidth, colour, form);
+}
+
+} // namespace
+
+QFont layoutFont(const FontSpec &spec)
+{
+    QFont f(QString::fromUtf8(spec.family ? spec.family : fonts::PGothic));
+    // Sizes in points on a 96-dpi design: 14.25 pt is 19 pixels.
+    f.setPixelSize(qRound(spec.points * 96.0 / 72.0));
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    return f;
+}
+
+LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
+    : QWidget(parent), width_(width), colour_(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
+    setGeometry(bounds);
+    from_ = from - bounds.topLeft();
+    to_ = to - bounds.topLeft();
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(from_, to_);
+}
+
+void Controls::build(QWidget *form, std::initializer_list<ControlSpec> table)
+{
+    for (const ControlSpec &row : table) {
+        QWidget *w = nullptr;
+        switch (row.kind) {
+        case ControlKind::Label: w = makeLabel(form, row); break;
+        case ControlKind::TextBox: w = makeTextBox(form, row); break;
+        case ControlKind::Button: w = makeButton(form, row); break;
+        case ControlKind::Picture: w = makePicture(form, row); break;
+        case ControlKind::Line: w = makeLine(form, row); break;
+        }
+        w->setObjectName(QString::fromLatin1(row.name));
+        if (row.toolTip)
+            w->setToolTip(QString::fromUtf8(row.toolTip));
+        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line)
+            w->setFocusPolicy(Qt::NoFocus);
+        byName_[QString::fromLatin1(row.name)] = w;
+    }
+}
+
+QWidget *Controls::widget(const char *name) const
+{
+    auto it = byName_.find(QString::fromLatin1(name));
+    if (it == byName_.end())
+        throw std::logic_error(std::string("no control named ") + name);
+    return it->second;
+}
+
+template <class T> static T *checked(QWidget *w, const char *name)
+{
+    auto *typed = qobject_cast<T *>(w);
+    if (!typed)
+        throw std::logic_error(std::string("control of another kind: ") + name);
+    return typed;
+}
+
+QLabel *Controls::label(const char *name) const { return checked<QLabel>(widget(name), name); }
+QLineEdit *Controls::textBox(const char *name) const
+{
+    return checked<QLineEdit>(widget(name), name);
+}
+QPushButton *Controls::button(const char *name) const
+{
+    return checked<QPushButton>(widget(name), name);
+}
+PictureBox *Controls::picture(const char *name) const
+{
+    return checked<PictureBox>(widget(name), name);
+}
+LineShape *Controls::lineShape(const char *name) const
+{
+    return checked<LineShape>(widget(name), name);
+}
+
+void Controls::setTabOrder(std::initializer_list<const char *> names) const
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        QWidget *w = widget(name);
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace common

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QRgb>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <map>
+
+class QFont;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace common {
+
+class PictureBox;
+
+// Window layouts are tables of controls in twips (15 to the logical pixel); one
+// piece of code turns every row into a widget, so no window repeats geometry calls.
+constexpr int TwipsPerPixel = 15;
+constexpr int twipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+
+enum class ControlKind { Label, Line, TextBox, Button, Picture };
+
+struct FontSpec {
+    const char *family = nullptr; // as the layout names it; substituted at start-up
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+namespace fonts {
+// The layouts' font keys: names as the layouts spell them (full-width ＭＳ and Ｐ).
+inline constexpr const char *PGothic = "ＭＳ Ｐゴシック";
+inline constexpr const char *Gothic = "ＭＳ ゴシック";
+inline constexpr const char *Meiryo = "メイリオ";
+inline constexpr const char *TimesNewRoman = "Times New Roman";
+} // namespace fonts
+
+namespace colours {
+inline constexpr QRgb Black = 0xFF000000;
+inline constexpr QRgb Blue = 0xFF0000FF;
+inline constexpr QRgb Red = 0xFFFF0000;
+inline constexpr QRgb White = 0xFFFFFFFF;
+inline constexpr QRgb PaleYellow = 0xFFFFFFC0;
+inline constexpr QRgb PaleCyan = 0xFFC0FFFF;
+inline constexpr QRgb None = 0; // the toolkit's default
+} // namespace colours
+
+enum ControlFlag : unsigned {
+    Centred = 1u << 0,     // text centred (labels, text boxes)
+    Opaque = 1u << 1,      // label painted in its background colour
+    AutoSize = 1u << 2,    // label grows to its text if the font runs wider
+    SunkenBorder = 1u << 3 // picture box with a 2-pixel sunken edge
+};
+
+struct ScaleSpec {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ControlSpec {
+    const char *name = nullptr;
+    ControlKind kind = ControlKind::Label;
+    const char *text = ""; // UTF-8
+    int left = 0, top = 0, width = 0, height = 0; // a line: x1, y1, x2, y2
+    FontSpec font{};
+    QRgb fore = colours::None;
+    QRgb back = colours::None;
+    unsigned flags = 0;
+    int lineWidth = 1;
+    ScaleSpec scale{};
+    const char *toolTip = nullptr;
+};
+
+// A line shape: two end points, a width and a colour; never takes input.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent);
+    QPoint from() const { return from_; }
+    QPoint to() const { return to_; }
+    int lineWidth() const { return width_; }
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QPoint from_, to_;
+    int width_;
+    QColor colour_;
+};
+
+QFont layoutFont(const FontSpec &spec);
+
+// The widgets made from one table, by control name.
+class Controls {
+public:
+    void build(QWidget *form, std::initializer_list<ControlSpec> table);
+    QWidget *widget(const char *name) const;
+    QLabel *label(const char *name) const;
+    QLineEdit *textBox(const char *name) const;
+    QPushButton *button(const char *name) const;
+    PictureBox *picture(const char *name) const;
+    LineShape *lineShape(const char *name) const;
+    // Keyboard order of the controls that take the focus.
+    void setTabOrder(std::initializer_list<const char *> names) const;
+
+private:
+    std::map<QString, QWidget *> byName_;
+};
+
+} // namespace common

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "application.h"
+#include "form.h"
+#include "formkit.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QTest>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace common;
+
+namespace {
+
+class SampleForm : public Form {
+public:
+    SampleForm() : Form(Border::Dialog, QStringLiteral("Sample"), 6000, 4500)
+    {
+        controls_.build(
+            this, {
+                      {.name = "Label1", .kind = ControlKind::Label, .text = "円周率 π",
+                       .left = 1200, .top = 360, .width = 1545, .height = 360,
+                       .font = {fonts::PGothic, 18}, .fore = colours::Blue},
+                      {.name = "Line1", .kind = ControlKind::Line, .left = 960, .top = 735,
+                       .width = 2880, .height = 735, .fore = colours::Red, .lineWidth = 2},
+                      {.name = "Text1", .kind = ControlKind::TextBox, .left = 300, .top = 1500,
+                       .width = 1455, .height = 375, .font = {fonts::TimesNewRoman, 14.25},
+                       .fore = colours::Red, .back = colours::PaleCyan},
+                      {.name = "Command1", .kind = ControlKind::Button, .text = "OK",
+                       .left = 4440, .top = 3000, .width = 1500, .height = 615,
+                       .font = {fonts::TimesNewRoman, 15.75}},
+                      {.name = "Picture1", .kind = ControlKind::Picture, .left = 240,
+                       .top = 2100, .width = 1560, .height = 1560,
+                       .back = colours::White, .flags = SunkenBorder,
+                       .scale = {-10, -10, 10, 10}},
+                  });
+        controls_.setTabOrder({"Picture1", "Command1", "Text1"});
+    }
+    int loads = 0;
+    using Form::controls_;
+
+protected:
+    bool Load() override
+    {
+        ++loads;
+        controls_.picture("Picture1")->fillBox({-10, -10}, {10, 10}, 12);
+        return true;
+    }
+};
+
+TEST(FormKit, TwipsBecomeLogicalPixels)
+{
+    EXPECT_EQ(twipsToPixels(15), 1);
+    EXPECT_EQ(twipsToPixels(8000), 533);
+    EXPECT_EQ(twipsToPixels(10710), 714);
+    EXPECT_EQ(twipsToPixels(7), 0);
+    EXPECT_EQ(twipsToPixels(8), 1);
+}
+
+TEST(FormKit, FontsAreSubstitutedAndSizedForA96DpiDesign)
+{
+    const QFont g = layoutFont({fonts::PGothic, 14.25});
+    EXPECT_EQ(g.pixelSize(), 19);
+    EXPECT_EQ(QFontInfo(g).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(layoutFont({fonts::Gothic, 12, true})).family(),
+              QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(layoutFont({fonts::TimesNewRoman, 12})).family(),
+              QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(QFontInfo(layoutFont({fonts::Meiryo, 14.25})).family(),
+              QStringLiteral("Noto Sans CJK JP"));
+}
+
+TEST(FormKit, RowsBecomeWidgetsWithTheirGeometryAndColours)
+{
+    SampleForm form;
+    EXPECT_EQ(form.size(), QSize(400, 300));
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    QLabel *label = form.controls_.label("Label1");
+    EXPECT_EQ(label->pos(), QPoint(80, 24));
+    EXPECT_EQ(label->text(), QStringLiteral("円周率 π"));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_FALSE(label->autoFillBackground());
+    LineShape *line = form.controls_.lineShape("Line1");
+    EXPECT_EQ(line->mapToParent(line->from()), QPoint(64, 49));
+    EXPECT_EQ(line->mapToParent(line->to()), QPoint(192, 49));
+    QLineEdit *text = form.controls_.textBox("Text1");
+    EXPECT_EQ(text->geometry(), QRect(20, 100, 97, 25));
+    EXPECT_EQ(text->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(text->palette().color(QPalette::Base), QColor(192, 255, 255));
+    EXPECT_EQ(text->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QPushButton *button = form.controls_.button("Command1");
+    EXPECT_EQ(button->geometry(), QRect(296, 200, 100, 41));
+    EXPECT_EQ(button->font().pixelSize(), 21);
+    PictureBox *picture = form.controls_.picture("Picture1");
+    EXPECT_EQ(picture->innerRect().size(), QSize(100, 100));
+    EXPECT_EQ(picture->toPixel({0, 0}), QPointF(50, 50));
+    EXPECT_THROW(form.controls_.widget("Nothing"), std::logic_error);
+    EXPECT_THROW(form.controls_.button("Text1"), std::logic_error);
+}
+
+TEST(FormKit, LoadRunsOnceBeforeTheFirstShow)
+{
+    SampleForm form;
+    EXPECT_FALSE(form.isLoaded());
+    ASSERT_TRUE(form.showForm());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.loads, 1);
+    form.hide();
+    form.showForm();
+    EXPECT_EQ(form.loads, 1);
+    const QImage shown = form.controls_.picture("Picture1")->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(50, 50), QColor(255, 0, 0));
+}
+
+TEST(FormKit, TabOrderFollowsTheList)
+{
+    SampleForm form;
+    form.showForm();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.controls_.widget("Picture1")->setFocus();
+    for (const char *next : {"Command1", "Text1", "Picture1"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), form.controls_.widget(next)) << next;
+    }
+}
+
+} // namespace

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+#include "palette.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using common::PaletteColor;
+using common::PictureBox;
+
+namespace {
+
+// A box of 200 x 100 inner pixels, user units 0..1000 across and 0..500 down.
+class PictureBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        box.setSunkenBorder(true);
+        box.setGeometry(0, 0, 204, 104);
+        box.setScale(0, 0, 1000, 500);
+        box.setBackColor(Qt::white);
+        box.clear();
+    }
+    int countColour(QRect pixels, QColor colour) const
+    {
+        int n = 0;
+        const QImage &img = box.image();
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                if (img.rect().contains(x, y) && img.pixelColor(x, y) == colour)
+                    ++n;
+        return n;
+    }
+    PictureBox box;
+};
+
+TEST(Palette, UsedColoursHaveTheirValues)
+{
+    EXPECT_EQ(PaletteColor(0), QColor(0, 0, 0));
+    EXPECT_EQ(PaletteColor(1), QColor(0, 0, 128));
+    EXPECT_EQ(PaletteColor(9), QColor(0, 0, 255));
+    EXPECT_EQ(PaletteColor(11), QColor(0, 255, 255));
+    EXPECT_EQ(PaletteColor(12), QColor(255, 0, 0));
+    EXPECT_EQ(PaletteColor(15), QColor(255, 255, 255));
+}
+
+TEST_F(PictureBoxTest, MapsUserCoordinatesToInnerPixels)
+{
+    EXPECT_EQ(box.innerRect(), QRect(2, 2, 200, 100));
+    EXPECT_EQ(box.toPixel({0, 0}), QPointF(0, 0));
+    EXPECT_EQ(box.toPixel({1000, 500}), QPointF(200, 100));
+    EXPECT_EQ(box.toPixel({500, 250}), QPointF(100, 50));
+}
+
+TEST_F(PictureBoxTest, BoxCornersInEitherOrderGiveTheSameBox)
+{
+    box.box({700, 300}, {100, 100}, 0);
+    const QImage first = box.image();
+    box.clear();
+    box.box({100, 100}, {700, 300}, 0);
+    EXPECT_EQ(box.image(), first);
+    EXPECT_EQ(box.colorAt({400, 100}), PaletteColor(0)); // top side
+    EXPECT_EQ(box.colorAt({400, 200}), QColor(Qt::white)); // outline only
+}
+
+TEST_F(PictureBoxTest, FilledBoxIsFilledAndEdged)
+{
+    box.fillBox({600, 400}, {200, 100}, 11);
+    EXPECT_EQ(box.colorAt({400, 250}), PaletteColor(11));
+    EXPECT_EQ(box.colorAt({200, 100}), PaletteColor(11));
+    EXPECT_EQ(box.colorAt({800, 250}), QColor(Qt::white));
+}
+
+TEST_F(PictureBoxTest, TinyCircleLeavesADotOfTheLineWidth)
+{
+    for (int width : {1, 2}) {
+        box.clear();
+        box.setDrawWidth(width);
+        box.circle({500, 250}, 0.5, 12); // 0.1 pixel
+        EXPECT_EQ(countColour(QRect(95, 45, 10, 10), PaletteColor(12)), width * width)
+            << "width " << width;
+    }
+}
+
+TEST_F(PictureBoxTest, ArcFromZeroToPiIsTheUpperHalf)
+{
+    box.arc({500, 250}, 200, 1, 0, M_PI); // radius 40 pixels round (100, 50)
+    EXPECT_GT(countColour(QRect(55, 0, 90, 48), PaletteColor(1)), 50);
+    EXPECT_EQ(countColour(QRect(55, 53, 90, 47), PaletteColor(1)), 0);
+    EXPECT_EQ(box.colorAt({500, 50}), PaletteColor(1)); // top of the circle
+}
+
+TEST_F(PictureBoxTest, LinesAndPointsUseTheCurrentPosition)
+{
+    box.line({100, 100}, {300, 100}, 0);
+    EXPECT_EQ(box.currentPosition(), QPointF(300, 100));
+    box.lineTo({300, 300}, 12);
+    EXPECT_EQ(box.colorAt({300, 200}), PaletteColor(12));
+    box.point({800, 400}, 9);
+    EXPECT_EQ(box.currentPosition(), QPointF(800, 400));
+    EXPECT_EQ(box.colorAt({800, 400}), PaletteColor(9));
+}
+
+TEST_F(PictureBoxTest, PrintStartsAtTheCurrentPosition)
+{
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(20);
+    box.setPrintFont(f);
+    box.setForeColor(Qt::black);
+    box.setCurrentPosition({500, 250}); // pixel (100, 50)
+    box.print(QStringLiteral("HH"));
+    auto dark = [&](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (box.image().pixelColor(x, y).lightness() < 128)
+                    ++n;
+        return n;
+    };
+    EXPECT_GT(dark(QRect(100, 50, 30, 25)), 20);
+    EXPECT_EQ(dark(QRect(0, 0, 200, 49)), 0); // nothing above
+    EXPECT_EQ(dark(QRect(0, 0, 99, 100)), 0); // nothing left of it
+}
+
+TEST_F(PictureBoxTest, DrawingBeyondTheEdgesIsClipped)
+{
+    box.setDrawWidth(1);
+    box.line({-500, 250}, {2000, 250}, 0);
+    EXPECT_EQ(box.colorAt({0, 250}), PaletteColor(0));
+    EXPECT_EQ(box.colorAt({999, 250}), PaletteColor(0));
+    box.circle({1000, 0}, 5000, 12); // far outside: nothing inside, no crash
+    EXPECT_EQ(box.image().size(), QSize(200, 100));
+}
+
+TEST_F(PictureBoxTest, DrawingPersistsAndShowsWhenFirstShown)
+{
+    box.fillBox({0, 0}, {200, 100}, 12); // drawn while hidden
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(10, 10), PaletteColor(12));
+    EXPECT_EQ(shown.pixelColor(150, 60), QColor(Qt::white));
+    box.hide();
+    box.show();
+    EXPECT_EQ(box.grab().toImage().pixelColor(10, 10), PaletteColor(12));
+}
+
+// Records the rectangles that reach paintEvent.
+class PaintSpy : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(e)->region();
+        return false;
+    }
+};
+
+TEST_F(PictureBoxTest, RepaintsOnlyTheTouchedRectangle)
+{
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QApplication::processEvents();
+    PaintSpy spy;
+    box.installEventFilter(&spy);
+    box.line({100, 250}, {300, 250}, 0); // a horizontal line, one pixel high
+    QApplication::processEvents();
+    box.removeEventFilter(&spy);
+    const QRect r = spy.painted.boundingRect();
+    ASSERT_FALSE(r.isEmpty()) << "a horizontal line must still be repainted";
+    EXPECT_LE(r.height(), 8);
+    EXPECT_LE(r.width(), 50);
+    EXPECT_TRUE(r.contains(box.innerRect().topLeft() + QPoint(40, 50)));
+}
+
+TEST_F(PictureBoxTest, ImageFollowsTheDevicePixelRatio)
+{
+    const qreal dpr = box.devicePixelRatioF();
+    EXPECT_EQ(box.image().size(), (QSizeF(200, 100) * dpr).toSize());
+    EXPECT_EQ(box.image().devicePixelRatio(), dpr);
+}
+
+} // namespace

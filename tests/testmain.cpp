@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// Runs GoogleTest inside a QApplication, so window tests can create real widgets.
+#include "application.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    common::installFontSubstitutions();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
