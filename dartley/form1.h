@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+#include "module1.h"
+
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+
+namespace dartley {
+
+// The main window: the plot, the running estimate and the three buttons.
+class Form1 : public common::Form {
+    Q_OBJECT
+public:
+    Form1();
+    ~Form1() override;
+
+    common::PictureBox *Picture1;
+    QPushButton *Command1; // "GO", then "Continue"
+    QPushButton *Command2; // "EXIT"
+    QPushButton *Command3; // "Reset"
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QLineEdit *Text3;
+
+    Module1 &module() { return *module_; }
+    common::Controls &controls() { return controls_; }
+
+protected:
+    bool Load() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    std::unique_ptr<Module1> module_;
+};
+
+} // namespace dartley

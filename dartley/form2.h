@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace dartley {
+
+class Form1;
+
+// The title window: how the dots estimate pi.
+class Form2 : public common::Form {
+    Q_OBJECT
+public:
+    Form2();
+    ~Form2() override;
+
+    common::PictureBox *Picture1;
+    QPushButton *Command1; // "OK"
+
+    Form1 *form1() const { return form1_.get(); }
+    common::Controls &controls() { return controls_; }
+
+protected:
+    bool Load() override;
+
+private:
+    void Command1_Click();
+    std::unique_ptr<Form1> form1_;
+};
+
+} // namespace dartley

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "module1.h"
+
+#include "numbertext.h"
+#include "picturebox.h"
+
+#include <QLineEdit>
+
+namespace dartley {
+
+namespace {
+constexpr int Black = 0;
+}
+
+void Module1::drawFrame()
+{
+    common::PictureBox &p = *controls_.Picture1;
+    p.setDrawWidth(2);
+    p.line({-550, 0}, {550, 0}, Black);
+    p.line({0, -550}, {0, 550}, Black);
+    p.box({-HalfSide, -HalfSide}, {HalfSide, HalfSide}, Black);
+    p.circle({0, 0}, HalfSide, Black);
+}
+
+void Module1::Initialize()
+{
+    Random.RandomInit();
+    common::PictureBox &p = *controls_.Picture1;
+    p.clear();
+    drawFrame();
+    // pi = 4 x (area of the circle) / (area of the square), under the square.
+    p.line({-20, 610}, {400, 610}, Black);
+    p.setDrawWidth(1);
+    p.setCurrentPosition({-220, 580});
+    p.print(QStringLiteral("π= 4×"));
+    p.setCurrentPosition({70, 540});
+    p.print(QStringLiteral("円の面積"));
+    p.setCurrentPosition({10, 620});
+    p.print(QStringLiteral("正方形の面積"));
+    HitCount = 0;
+    BatchNumber = 1;
+}
+
+void Module1::RunBatch()
+{
+    common::PictureBox &p = *controls_.Picture1;
+    for (int n = 0; n < PointsPerBatch; ++n) {
+        Random.RandomValues[1] = Random.RandomNext(Random.ShortLagIndex, Random.LongLagIndex);
+        Random.RandomValues[2] = Random.RandomNext(Random.ShortLagIndex, Random.LongLagIndex);
+        const double PointX = (0.5 - Random.RandomValues[1]) * 1000;
+        const double PointY = (0.5 - Random.RandomValues[2]) * 1000;
+        int colour = MissColour;
+        if (PointX * PointX + PointY * PointY <= RadiusSquared) {
+            ++HitCount;
+            colour = HitColour;
+        }
+        p.circle({static_cast<float>(PointX), static_cast<float>(PointY)}, 1, colour);
+    }
+    PiEstimate = static_cast<double>(HitCount) / (1000.0 * static_cast<double>(BatchNumber));
+    PiEstimate *= 4.0;
+    controls_.Text1->setText(common::formatFixed5(PiEstimate));
+    controls_.Text2->setText(QString::number(PointsPerBatch * BatchNumber));
+    controls_.Text3->setText(QString::number(HitCount));
+    // The points would hide the frame: draw it again on top (not the formula).
+    drawFrame();
+    p.setDrawWidth(1);
+    ++BatchNumber;
+}
+
+} // namespace dartley

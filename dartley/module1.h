@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "randomgenerator.h"
+
+#include <cstdint>
+
+class QLineEdit;
+
+namespace common {
+class PictureBox;
+}
+
+namespace dartley {
+
+// The controls the module draws on and writes; it never looks windows up.
+struct Module1Controls {
+    common::PictureBox *Picture1 = nullptr;
+    QLineEdit *Text1 = nullptr; // the estimate
+    QLineEdit *Text2 = nullptr; // points so far
+    QLineEdit *Text3 = nullptr; // hits so far
+};
+
+// Scatters points uniformly over a square of side 1000 centred on the origin and
+// counts those inside the inscribed circle: 4 x hits / points tends to pi.
+class Module1 {
+public:
+    static constexpr int PointsPerBatch = 1000;
+    static constexpr double HalfSide = 500.0;           // user units
+    static constexpr double RadiusSquared = 250000.0;   // 500 squared
+    static constexpr int HitColour = 12;                // light red
+    static constexpr int MissColour = 9;                // light blue
+
+    explicit Module1(const Module1Controls &controls) : controls_(controls) {}
+
+    // Seeds the generator, draws the empty plot with its formula, zeroes the counters.
+    void Initialize();
+    // One batch of points, plotted over the earlier ones; writes the three results.
+    void RunBatch();
+
+    common::RandomGenerator Random{common::RandomGenerator::Divisor::Modulus};
+    // 64-bit: a class that clicks for a whole lesson must not wrap the counts.
+    std::int64_t HitCount = 0;
+    std::int64_t BatchNumber = 1;
+    double PiEstimate = 0.0;
+
+private:
+    void drawFrame();
+    Module1Controls controls_;
+};
+
+} // namespace dartley

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include "application.h"
+#include "form1.h"
+#include "form2.h"
+#include "palette.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using common::PaletteColor;
+
+namespace {
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        common::clearEndRequest();
+        ASSERT_TRUE(form.showForm());
+    }
+    void TearDown() override { common::clearEndRequest(); }
+    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    struct Shown {
+        QString estimate, points, hits;
+    };
+    Shown shown() const { return {form.Text1->text(), form.Text2->text(), form.Text3->text()}; }
+    int pixelsOf(QColor colour) const
+    {
+        const QImage &img = form.Picture1->image();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += img.pixelColor(x, y) == colour;
+        return n;
+    }
+    dartley::Form1 form;
+};
+
+// Values from the generator's fixed seed, worked out by hand from its first draws.
+TEST_F(Form1Test, RunningEstimateAfterEachClick)
+{
+    struct Expected {
+        int click;
+        const char *estimate, *points, *hits;
+    };
+    const Expected table[] = {{1, "3.02000", "1000", "755"},
+                              {2, "3.10400", "2000", "1552"},
+                              {3, "3.11600", "3000", "2337"},
+                              {10, "3.11200", "10000", "7780"}};
+    int clicks = 0;
+    for (const Expected &e : table) {
+        while (clicks < e.click) {
+            click(form.Command1);
+            ++clicks;
+        }
+        EXPECT_EQ(form.Text1->text(), QString::fromLatin1(e.estimate)) << "click " << e.click;
+        EXPECT_EQ(form.Text2->text(), QString::fromLatin1(e.points)) << "click " << e.click;
+        EXPECT_EQ(form.Text3->text(), QString::fromLatin1(e.hits)) << "click " << e.click;
+    }
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+}
+
+TEST_F(Form1Test, StartsWithFrameAndFormulaButNoPoints)
+{
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
+    EXPECT_TRUE(form.Text1->text().isEmpty());
+    EXPECT_EQ(pixelsOf(PaletteColor(12)), 0);
+    EXPECT_EQ(pixelsOf(PaletteColor(9)), 0);
+    common::PictureBox *p = form.Picture1;
+    for (QPointF onFrame : {QPointF(-300, 0), QPointF(0, 300), QPointF(-500, -200),
+                            QPointF(200, 500), QPointF(500, 0), QPointF(0, -500),
+                            QPointF(200, 610)})
+        EXPECT_EQ(p->colorAt(onFrame), PaletteColor(0)) << onFrame.x() << "," << onFrame.y();
+    EXPECT_EQ(p->colorAt({250, 250}), QColor(Qt::white));
+    // The formula's texts sit below the square.
+    int dark = 0;
+    const QImage &img = p->image();
+    const QPoint top = p->toPixel({-230, 530}).toPoint(), bottom = p->toPixel({600, 690}).toPoint();
+    for (int y = top.y(); y < bottom.y() && y < img.height(); ++y)
+        for (int x = top.x(); x < bottom.x(); ++x)
+            dark += img.pixelColor(x, y).lightness() < 100;
+    EXPECT_GT(dark, 300);
+}
+
+TEST_F(Form1Test, FirstPointsAreHitsInLightRed)
+{
+    click(form.Command1);
+    for (QPointF at : {QPointF(246.09375, 373.046875), QPointF(410.888671875, 179.6875),
+                       QPointF(339.84375, 339.2333984375), QPointF(474.9755859375, 98.20556640625)})
+        EXPECT_EQ(form.Picture1->colorAt(at), PaletteColor(12)) << at.x() << "," << at.y();
+    // A thousand dots, red inside and blue outside, without clearing the frame.
+    EXPECT_GT(pixelsOf(PaletteColor(12)), 600);
+    EXPECT_GT(pixelsOf(PaletteColor(9)), 150);
+    EXPECT_EQ(form.Picture1->colorAt({-300, 0}), PaletteColor(0));
+}
+
+TEST_F(Form1Test, ResetRepeatsTheFirstBatchAndKeepsTheCaption)
+{
+    click(form.Command1);
+    const QImage afterFirst = form.Picture1->image();
+    click(form.Command1);
+    click(form.Command3);
+    EXPECT_TRUE(form.Text1->text().isEmpty());
+    EXPECT_TRUE(form.Text2->text().isEmpty());
+    EXPECT_TRUE(form.Text3->text().isEmpty());
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(pixelsOf(PaletteColor(12)), 0);
+    click(form.Command1);
+    EXPECT_EQ(form.Text1->text(), QStringLiteral("3.02000"));
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("1000"));
+    EXPECT_EQ(form.Text3->text(), QStringLiteral("755"));
+    EXPECT_EQ(form.Picture1->image(), afterFirst);
+}
+
+TEST_F(Form1Test, CountersAre64Bit)
+{
+    dartley::Module1 &m = form.module();
+    m.BatchNumber = 3'000'000; // three thousand million points so far
+    m.HitCount = 2'356'194'490;
+    m.RunBatch();
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("3000000000"));
+    EXPECT_EQ(m.BatchNumber, 3'000'001);
+    EXPECT_GT(m.HitCount, 2'356'194'490);
+    EXPECT_TRUE(form.Text1->text().startsWith(QStringLiteral("3.14")));
+}
+
+TEST_F(Form1Test, ExitAndCloseBoxEndTheProgram)
+{
+    click(form.Command2);
+    EXPECT_TRUE(common::endRequested());
+    EXPECT_FALSE(form.isVisible());
+    common::clearEndRequest();
+    form.showForm();
+    form.close();
+    EXPECT_TRUE(common::endRequested());
+}
+
+TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
+{
+    dartley::Form2 title;
+    ASSERT_TRUE(title.showForm());
+    EXPECT_TRUE(title.isVisible());
+    EXPECT_EQ(title.form1(), nullptr); // the main window is not even loaded yet
+    QTest::mouseClick(title.Command1, Qt::LeftButton);
+    dartley::Form1 *main = title.form1();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(title.isVisible());
+    // What the load handler drew is on screen at once.
+    const QImage shown = main->Picture1->grab().toImage();
+    const QPoint axis = (main->Picture1->toPixel({-300, 0}) +
+                         QPointF(main->Picture1->innerRect().topLeft()))
+                            .toPoint();
+    EXPECT_EQ(shown.pixelColor(axis), PaletteColor(0));
+    EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("  π = 3.14159265358979")));
+    EXPECT_EQ(main->windowTitle().size(), 53);
+    // The diagram is drawn: both hatch colours and black outlines on white.
+    const QImage diagram = title.Picture1->image();
+    int red = 0, blue = 0;
+    for (int y = 0; y < diagram.height(); ++y)
+        for (int x = 0; x < diagram.width(); ++x) {
+            const QColor c = diagram.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            blue += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+        }
+    EXPECT_GT(red, 500);
+    EXPECT_GT(blue, 200);
+    main->hide();
+}
+
+} // namespace
