@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// Google Benchmark inside a QApplication, so benchmarks can drive real windows.
+#include "application.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    common::installFontSubstitutions();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
