@@ -173,3 +173,26 @@ TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
 }
 
 } // namespace
+
+namespace {
+
+// A whole lesson in one go: title window, three batches, Reset, EXIT. Run under the
+// memory checker as well.
+TEST(DartleySession, TitleThreeBatchesResetExit)
+{
+    common::clearEndRequest();
+    dartley::Form2 title;
+    title.showForm();
+    QTest::mouseClick(title.Command1, Qt::LeftButton);
+    dartley::Form1 *main = title.form1();
+    ASSERT_NE(main, nullptr);
+    for (int n = 0; n < 3; ++n)
+        QTest::mouseClick(main->Command1, Qt::LeftButton);
+    EXPECT_EQ(main->Text3->text(), QStringLiteral("2337"));
+    QTest::mouseClick(main->Command3, Qt::LeftButton);
+    QTest::mouseClick(main->Command2, Qt::LeftButton);
+    EXPECT_TRUE(common::endRequested());
+    common::clearEndRequest();
+}
+
+} // namespace
