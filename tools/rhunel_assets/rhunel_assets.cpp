@@ -68,8 +68,8 @@ public:
         const double w = std::max(width(top, size), width(bottom, size)) + 6;
         const double bar = y - size * 0.32;
         p_.drawLine(QPointF(x, bar), QPointF(x + w, bar));
-        run(x + (w - width(top, size)) / 2, bar - 4, top, size);
-        run(x + (w - width(bottom, size)) / 2, bar + size * 0.95, bottom, size);
+        run(x + (w - width(top, size)) / 2, bar - size * 0.42, top, size);
+        run(x + (w - width(bottom, size)) / 2, bar + size * 0.9, bottom, size);
         return x + w + 4;
     }
     void japanese(double x, double y, const QString &text, int size)
