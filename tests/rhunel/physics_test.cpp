@@ -20,6 +20,7 @@ struct BinCase {
     double cosTheta, sinTheta;
     int bin;
 };
+void PrintTo(const BinCase &c, std::ostream *os) { *os << c.name; }
 
 class AngleBinTest : public ::testing::TestWithParam<BinCase> {};
 

@@ -205,6 +205,7 @@ struct EnergyCase {
     enum Bound { None, Low, High } bound = None;
     double runsAt = 0; // 0: refused
 };
+void PrintTo(const EnergyCase &e, std::ostream *os) { *os << e.name; }
 
 class EnergyTest : public Form1Test, public ::testing::WithParamInterface<EnergyCase> {};
 
