@@ -103,8 +103,32 @@ void PictureBox::touched(QRectF pixels, double margin)
                             .toAlignedRect()
                             .translated(border_, border_)
                             .intersected(innerRect());
-    if (!dirty.isEmpty())
+    if (dirty.isEmpty())
+        return;
+    // A batch that draws many dots before the next repaint would grow the widget's
+    // dirty region into a long list of rectangles, each update copying it; past a few
+    // dozen, one bounding rectangle is cheaper to track and to paint.
+    pendingBounds_ |= dirty;
+    if (++pendingUpdates_ <= MaxSeparateUpdates)
         update(dirty);
+    else
+        update(pendingBounds_);
+}
+
+void PictureBox::fillDot(QRectF logical, QColor colour)
+{
+    // Dots are the bulk of what a batch draws: set the pixels directly instead of
+    // setting up a painter for each.
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect device = QRectF(logical.topLeft() * dpr, logical.size() * dpr)
+                             .toAlignedRect()
+                             .intersected(image_.rect());
+    const QRgb rgb = colour.rgb();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        for (int x = device.left(); x <= device.right(); ++x)
+            line[x] = rgb;
+    }
 }
 
 void PictureBox::clear()
@@ -165,12 +189,13 @@ void PictureBox::circle(QPointF centre, double radius, int colour)
     const QPointF c = toPixel(centre);
     // The radius counts in x units on both axes, so a circle stays round.
     const double r = std::abs(radius * transform().m11());
-    QPainter p(&image_);
     if (r < 1.0) {
         // Smaller than a pixel: still a visible dot of the line width.
         const double w = drawWidth_;
-        p.fillRect(QRectF(c.x() - w / 2, c.y() - w / 2, w, w), PaletteColor(colour));
+        fillDot(QRectF(std::floor(c.x() - (w - 1) / 2), std::floor(c.y() - (w - 1) / 2), w, w),
+                PaletteColor(colour));
     } else {
+        QPainter p(&image_);
         p.setPen(pen(colour));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r, r);
@@ -202,9 +227,8 @@ void PictureBox::point(QPointF at, int colour)
     ensureImage();
     const QPointF c = toPixel(at);
     const double w = drawWidth_;
-    QPainter p(&image_);
-    p.fillRect(QRectF(std::floor(c.x() - (w - 1) / 2), std::floor(c.y() - (w - 1) / 2), w, w),
-               PaletteColor(colour));
+    fillDot(QRectF(std::floor(c.x() - (w - 1) / 2), std::floor(c.y() - (w - 1) / 2), w, w),
+            PaletteColor(colour));
     current_ = at;
     touched(QRectF(c, c), w + 1.0);
 }
@@ -250,6 +274,8 @@ void PictureBox::drawSvg(QSvgRenderer &renderer)
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    pendingUpdates_ = 0;
+    pendingBounds_ = QRect();
     ensureImage();
     QPainter p(this);
     const QRect inner = innerRect();

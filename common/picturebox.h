@@ -72,6 +72,7 @@ private:
     QTransform transform() const;
     QPen pen(int colour) const;
     void touched(QRectF pixels, double margin);
+    void fillDot(QRectF logical, QColor colour);
 
     QImage image_;
     QRectF scale_;
@@ -81,6 +82,9 @@ private:
     QPointF current_;
     int drawWidth_ = 1;
     int border_ = 0;
+    static constexpr int MaxSeparateUpdates = 48;
+    int pendingUpdates_ = 0;
+    QRect pendingBounds_;
 };
 
 } // namespace common

@@ -28,7 +28,7 @@ void expectConsistent(dartley::Form1 &form)
 
 TEST(DartleyMonkey, RandomClicksTypingAndClosesKeepTheCountsTrue)
 {
-    monkey::Monkey monkey(20261209, 2000);
+    monkey::Monkey monkey(20261209, 5000);
     common::clearEndRequest();
     auto form = std::make_unique<dartley::Form1>();
     form->showForm();
