@@ -4,8 +4,7 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     common::prepareApplication(app, QStringLiteral("Stelmo"), QStringLiteral(":/stelmo/icon.svg"));
     stelmo::Form2 title;
