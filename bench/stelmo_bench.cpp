@@ -15,9 +15,11 @@ namespace {
 
 // Soft-tissue-like rows (1/cm, keV), enough for 100 keV: the figure does not depend on
 // which data file is installed.
-QString loadBenchTable(common::MaterialTable &t) {
-    const double rows[][4] = {
-        {80, 0.0045, 0.173, 0.0068}, {100, 0.0030, 0.1630, 0.00266}, {1000, 3e-5, 0.0707, 8e-6}};
+QString loadBenchTable(common::MaterialTable &t)
+{
+    const double rows[][4] = {{80, 0.0045, 0.173, 0.0068},
+                              {100, 0.0030, 0.1630, 0.00266},
+                              {1000, 3e-5, 0.0707, 8e-6}};
     t.RowCount = 3;
     for (int i = 1; i <= 3; ++i)
         t.AttenuationTable[i] = {0, rows[i - 1][1], rows[i - 1][2], rows[i - 1][3], rows[i - 1][0]};
@@ -26,7 +28,8 @@ QString loadBenchTable(common::MaterialTable &t) {
 
 // One batch with its animation: 400 tracks, each shown, after Reset so every
 // iteration starts from the empty slab.
-void BM_StelmoBatch(benchmark::State &state) {
+void BM_StelmoBatch(benchmark::State &state)
+{
     stelmo::Form1 form(loadBenchTable);
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
@@ -43,7 +46,8 @@ void BM_StelmoBatch(benchmark::State &state) {
 BENCHMARK(BM_StelmoBatch)->Unit(benchmark::kMillisecond);
 
 // The floor: 400 lines on the same picture box, the event loop run after each.
-void BM_BareTrackLoop(benchmark::State &state) {
+void BM_BareTrackLoop(benchmark::State &state)
+{
     stelmo::Form1 form(loadBenchTable);
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
@@ -59,7 +63,8 @@ void BM_BareTrackLoop(benchmark::State &state) {
 BENCHMARK(BM_BareTrackLoop)->Unit(benchmark::kMillisecond);
 
 // The ratio of the two, as one printed figure.
-void BM_StelmoBatchOverBareLoop(benchmark::State &state) {
+void BM_StelmoBatchOverBareLoop(benchmark::State &state)
+{
     stelmo::Form1 form(loadBenchTable);
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
@@ -91,7 +96,8 @@ void BM_StelmoBatchOverBareLoop(benchmark::State &state) {
 BENCHMARK(BM_StelmoBatchOverBareLoop)->Unit(benchmark::kMillisecond);
 
 // A batch after 250 batches (100 000 photons): the cost must not grow with the counts.
-void BM_StelmoBatchAfter250(benchmark::State &state) {
+void BM_StelmoBatchAfter250(benchmark::State &state)
+{
     stelmo::Form1 form(loadBenchTable);
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);

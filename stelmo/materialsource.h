@@ -21,7 +21,8 @@ struct MaterialTable {
     std::array<double, 46> FormFactor{};
 };
 inline constexpr const char *MaterialFileName = "ICRU4.dat";
-inline QString loadMaterialFile(MaterialBlocks, MaterialTable &) {
+inline QString loadMaterialFile(MaterialBlocks, MaterialTable &)
+{
     return QStringLiteral("ICRU4.dat: this build has no reader for the data file.");
 }
 } // namespace common

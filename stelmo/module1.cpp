@@ -18,12 +18,14 @@ constexpr int Blue = 1;
 constexpr int LightCyan = 11;
 constexpr int LightRed = 12;
 
-void printAt(common::PictureBox &p, QPointF at, const QString &text) {
+void printAt(common::PictureBox &p, QPointF at, const QString &text)
+{
     p.setCurrentPosition(at);
     p.print(text);
 }
 
-void printDepthLabels(common::PictureBox &p, double y) {
+void printDepthLabels(common::PictureBox &p, double y)
+{
     printAt(p, {195, y}, QStringLiteral("0"));
     printAt(p, {385, y}, QStringLiteral("10"));
     printAt(p, {585, y}, QStringLiteral("20"));
@@ -32,7 +34,8 @@ void printDepthLabels(common::PictureBox &p, double y) {
 }
 } // namespace
 
-void Module1::Initialize(const common::MaterialTable &table) {
+void Module1::Initialize(const common::MaterialTable &table)
+{
     Random.RandomInit();
     RowCount = table.RowCount;
     AttenuationTable = table.AttenuationTable;
@@ -40,19 +43,22 @@ void Module1::Initialize(const common::MaterialTable &table) {
     TransmittedCount.fill(0);
 }
 
-common::MaterialTable Module1::table() const {
+common::MaterialTable Module1::table() const
+{
     common::MaterialTable t;
     t.RowCount = RowCount;
     t.AttenuationTable = AttenuationTable;
     return t;
 }
 
-void Module1::clearResults() {
+void Module1::clearResults()
+{
     PhotonCount = 0;
     TransmittedCount.fill(0);
 }
 
-bool Module1::RunBatch() {
+bool Module1::RunBatch()
+{
     const double mu = attenuationCoefficient(table(), PhotonEnergy);
     // μ first, painted at once: the user reads it while the photons run.
     controls_.Text3->setText(common::formatScientific2(mu));
@@ -75,11 +81,13 @@ bool Module1::RunBatch() {
     DrawTransmittancePlot(mu);
     PhotonCount += PhotonsPerBatch;
     controls_.Text2->setText(QString::number(PhotonCount));
-    controls_.Text4->setText(common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
+    controls_.Text4->setText(
+        common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
     return true;
 }
 
-void Module1::DrawTrackFrame() {
+void Module1::DrawTrackFrame()
+{
     common::PictureBox &p = *controls_.Picture1;
     p.clear();
     p.fillBox({200, 0}, {1000, 400}, LightCyan); // 40 cm of tissue, 400 photon rows
@@ -105,7 +113,8 @@ void Module1::DrawTrackFrame() {
         PathSum = 0;
 }
 
-void Module1::DrawTransmittancePlot(double mu) {
+void Module1::DrawTransmittancePlot(double mu)
+{
     common::PictureBox &p = *controls_.Picture2;
     p.clear();
     // The right side at 1010 lies outside the box: only three sides show.

@@ -17,7 +17,8 @@ constexpr double UnitsPerNeper = 60.0; // 60 ln(10) = 138.2 units a decade
 constexpr double LawSpan = 138.2;      // 20 units per cm x 6.91 (ln 1000 as drawn)
 } // namespace
 
-double attenuationCoefficient(const common::MaterialTable &table, double energyKeV) {
+double attenuationCoefficient(const common::MaterialTable &table, double energyKeV)
+{
     const auto &rows = table.AttenuationTable;
     const int n = table.RowCount;
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -39,7 +40,8 @@ double attenuationCoefficient(const common::MaterialTable &table, double energyK
     return (partial[1] + partial[2]) + partial[3];
 }
 
-double nonZeroDraw(common::RandomGenerator &random) {
+double nonZeroDraw(common::RandomGenerator &random)
+{
     // The generator can return exactly 0, whose logarithm has no value.
     do {
         random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
@@ -47,27 +49,26 @@ double nonZeroDraw(common::RandomGenerator &random) {
     return random.RandomValues[1];
 }
 
-double freePath(double r, double mu) {
-    return -std::log(r) / mu;
-}
+double freePath(double r, double mu) { return -std::log(r) / mu; }
 
-int binsReached(double pathCm) {
+int binsReached(double pathCm)
+{
     const double steps = std::floor(pathCm * BinsPerCm);
     if (!(steps < BinCount - 1))
         return BinCount;
     return steps < 0 ? 1 : static_cast<int>(steps) + 1;
 }
 
-double transmittanceY(double transmittance) {
+double transmittanceY(double transmittance)
+{
     const double y = BottomY - UnitsPerNeper * std::log(1000.0 * transmittance);
     return y > BottomY ? BottomY : y;
 }
 
-double lawLineEndX(double mu) {
-    return DepthOrigin + LawSpan / mu;
-}
+double lawLineEndX(double mu) { return DepthOrigin + LawSpan / mu; }
 
-EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table) {
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
+{
     EnergyEntry entry;
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
@@ -91,7 +92,8 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     entry.mu = attenuationCoefficient(table, entry.energy);
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
-        const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
+        const double lowest =
+            table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
         entry.warning = QStringLiteral("ICRU4.dat gives no usable attenuation coefficient "
                                        "at %1 keV (μ = %2).\n"
                                        "Input Photon energy in keV from %3 to 999.")

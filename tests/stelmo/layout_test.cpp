@@ -25,7 +25,8 @@ constexpr const char *M = "メイリオ";
 constexpr const char *G = "ＭＳ ゴシック";
 constexpr const char *TNR = "Times New Roman";
 
-void expectFixedWindow(QWidget &w, QSize size, Qt::WindowType type) {
+void expectFixedWindow(QWidget &w, QSize size, Qt::WindowType type)
+{
     EXPECT_EQ(w.size(), size);
     EXPECT_EQ(w.minimumSize(), size);
     EXPECT_EQ(w.maximumSize(), size);
@@ -34,7 +35,8 @@ void expectFixedWindow(QWidget &w, QSize size, Qt::WindowType type) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Free Path Length"));
 }
 
-TEST(StelmoLayout, TitleWindow) {
+TEST(StelmoLayout, TitleWindow)
+{
     stelmo::Form2 form(stelmotest::loadTissueTable);
     expectFixedWindow(form, QSize(822, 570), Qt::Dialog);
     expectLayout(
@@ -75,7 +77,8 @@ TEST(StelmoLayout, TitleWindow) {
         EXPECT_FALSE(l->autoFillBackground()) << l->objectName().toStdString();
 }
 
-TEST(StelmoLayout, InformationWindow) {
+TEST(StelmoLayout, InformationWindow)
+{
     stelmo::Form3 form(stelmotest::loadTissueTable);
     expectFixedWindow(form, QSize(1059, 692), Qt::Dialog);
     expectLayout(
@@ -107,7 +110,8 @@ TEST(StelmoLayout, InformationWindow) {
     }
 }
 
-TEST(StelmoLayout, MainWindow) {
+TEST(StelmoLayout, MainWindow)
+{
     stelmo::Form1 form(stelmotest::loadTissueTable);
     expectFixedWindow(form, QSize(736, 747), Qt::Window);
     expectLayout(
@@ -147,7 +151,8 @@ TEST(StelmoLayout, MainWindow) {
         EXPECT_FALSE(l->autoFillBackground()) << l->objectName().toStdString();
 }
 
-TEST(StelmoLayout, MainWindowTabOrder) {
+TEST(StelmoLayout, MainWindowTabOrder)
+{
     stelmo::Form1 form(stelmotest::loadTissueTable);
     form.showForm();
     form.activateWindow();

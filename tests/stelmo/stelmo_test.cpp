@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <memory>
+#include <cmath>
 #include <ostream>
 #include <vector>
 
@@ -41,7 +41,8 @@ struct Reference {
     double pathSum = 0;
 
     // Runs `batches` batches after skipping `skipBatches`, on a freshly seeded generator.
-    static Reference of(double mu, int batches, int skipBatches = 0) {
+    static Reference of(double mu, int batches, int skipBatches = 0)
+    {
         Reference ref;
         ref.mu = mu;
         common::RandomGenerator random{common::RandomGenerator::Divisor::Tenth};
@@ -60,7 +61,8 @@ struct Reference {
         }
         return ref;
     }
-    QString meanText() const {
+    QString meanText() const
+    {
         return QString::asprintf("%.3f", pathSum / static_cast<double>(paths.size()));
     }
 };
@@ -75,7 +77,8 @@ struct BoxSeen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
-void pollForBox(std::shared_ptr<BoxSeen> seen, std::shared_ptr<bool> done) {
+void pollForBox(std::shared_ptr<BoxSeen> seen, std::shared_ptr<bool> done)
+{
     QTimer::singleShot(0, [seen, done] {
         if (*done)
             return;
@@ -93,7 +96,8 @@ void pollForBox(std::shared_ptr<BoxSeen> seen, std::shared_ptr<bool> done) {
 }
 
 // Clicks the button and answers the message box it opens, if any.
-BoxSeen clickAnsweringBox(QPushButton *button) {
+BoxSeen clickAnsweringBox(QPushButton *button)
+{
     auto seen = std::make_shared<BoxSeen>();
     auto done = std::make_shared<bool>(false);
     pollForBox(seen, done);
@@ -105,13 +109,15 @@ BoxSeen clickAnsweringBox(QPushButton *button) {
 // The test has no running event loop, so ending the program leaves the application
 // "quitting": every later modal box would close at once. A short run of the main
 // loop clears that, as the real program's exec() would.
-void settleAfterEnd() {
+void settleAfterEnd()
+{
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     common::clearEndRequest();
 }
 
-int pixelsOf(const common::PictureBox *p, QColor colour) {
+int pixelsOf(const common::PictureBox *p, QColor colour)
+{
     const QImage &img = p->image();
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -122,20 +128,23 @@ int pixelsOf(const common::PictureBox *p, QColor colour) {
 
 class Form1Test : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         common::clearEndRequest();
         QApplication::setApplicationName(QStringLiteral("Stelmo"));
         ASSERT_TRUE(form.showForm());
         // Mapped, as a window the user clicks in is: only then does a repaint paint at once.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         form.hide();
         if (common::endRequested())
             settleAfterEnd();
     }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    void run(const QString &energy) {
+    void run(const QString &energy)
+    {
         form.Text1->setText(energy);
         click(form.Command1);
     }
@@ -148,7 +157,8 @@ protected:
         QImage tracks, plot;
         bool operator==(const Snapshot &) const = default;
     };
-    Snapshot snapshot() {
+    Snapshot snapshot()
+    {
         return {{form.Text1->text(), form.Text2->text(), form.Text3->text(), form.Text4->text(),
                  form.Text5->text()},
                 form.Command1->text(),
@@ -162,7 +172,8 @@ protected:
     stelmo::Form1 form{stelmotest::loadTissueTable};
 };
 
-TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab) {
+TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab)
+{
     EXPECT_EQ(form.Text1->text(), QStringLiteral("100"));
     EXPECT_TRUE(form.Text1->isEnabled());
     for (QLineEdit *box : {form.Text2, form.Text3, form.Text4, form.Text5})
@@ -179,12 +190,13 @@ TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab) {
     fresh.RandomInit();
     EXPECT_EQ(m.Random.RandomTable, fresh.RandomTable);
     EXPECT_EQ(m.Random.LongLagIndex, 45);
-    EXPECT_EQ(pixelsOf(form.Picture2, White),
-              form.Picture2->image().width() * form.Picture2->image().height());
+    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+                                                   form.Picture2->image().height());
 }
 
 // Key pixels of the slab as DrawTrackFrame leaves it, in Picture1's user units.
-TEST_F(Form1Test, TrackFrameKeyPixels) {
+TEST_F(Form1Test, TrackFrameKeyPixels)
+{
     struct Pixel {
         const char *what;
         QPointF at;
@@ -221,7 +233,8 @@ TEST_F(Form1Test, TrackFrameKeyPixels) {
         EXPECT_GT(darkIn({30, double(y), 90, 20}), 20) << "Photons at " << y;
 }
 
-TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy) {
+TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy)
+{
     click(form.Command1);
     const Reference ref = Reference::of(Mu100, 1);
     EXPECT_EQ(form.Text3->text(), QString::asprintf("%.2E", Mu100));
@@ -243,7 +256,8 @@ TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy) {
         const double row = n - 1;
         EXPECT_EQ(form.Picture1->colorAt({200 + 10 * x, row}), LightRed) << "photon " << n;
         if (200 + 20 * x < 980) {
-            EXPECT_EQ(form.Picture1->colorAt({200 + 20 * x + 8, row}), LightCyan) << "photon " << n;
+            EXPECT_EQ(form.Picture1->colorAt({200 + 20 * x + 8, row}), LightCyan)
+                << "photon " << n;
         }
     }
     // The second batch: 800 photons, the mean over all of them.
@@ -252,7 +266,8 @@ TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy) {
     EXPECT_EQ(form.Text4->text(), Reference::of(Mu100, 2).meanText());
 }
 
-TEST_F(Form1Test, BinOneCountsEveryPhotonAndBinsNeverIncrease) {
+TEST_F(Form1Test, BinOneCountsEveryPhotonAndBinsNeverIncrease)
+{
     for (int batch = 1; batch <= 3; ++batch) {
         click(form.Command1);
         const auto &bins = form.module().TransmittedCount;
@@ -265,12 +280,14 @@ TEST_F(Form1Test, BinOneCountsEveryPhotonAndBinsNeverIncrease) {
 }
 
 // The μ box is painted with its value while no track is drawn yet.
-TEST_F(Form1Test, MuIsOnScreenBeforeTheFirstTrack) {
+TEST_F(Form1Test, MuIsOnScreenBeforeTheFirstTrack)
+{
     struct Watcher : QObject {
         stelmo::Form1 *form;
         QString textAtFirstPaint;
         QColor firstRowAtFirstPaint;
-        bool eventFilter(QObject *, QEvent *e) override {
+        bool eventFilter(QObject *, QEvent *e) override
+        {
             if (e->type() == QEvent::Paint && textAtFirstPaint.isEmpty() &&
                 !form->Text3->text().isEmpty()) {
                 textAtFirstPaint = form->Text3->text();
@@ -294,12 +311,16 @@ struct TypedCase {
     double energy;
     const char *shownAfter;
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const TypedCase &c) { return os << c.name; }
+    friend std::ostream &operator<<(std::ostream &os, const TypedCase &c)
+    {
+        return os << c.name;
+    }
 };
 
 class TypedEnergy : public Form1Test, public ::testing::WithParamInterface<TypedCase> {};
 
-TEST_P(TypedEnergy, RunsAtTheReadEnergy) {
+TEST_P(TypedEnergy, RunsAtTheReadEnergy)
+{
     const TypedCase &c = GetParam();
     run(QString::fromUtf8(c.typed));
     EXPECT_DOUBLE_EQ(form.module().PhotonEnergy, c.energy);
@@ -308,26 +329,31 @@ TEST_P(TypedEnergy, RunsAtTheReadEnergy) {
     EXPECT_FALSE(form.Text1->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TypedEnergy,
-                         ::testing::Values(TypedCase{"Above1000", "1500", 999, "999"},
-                                           TypedCase{"Exactly1000", "1000", 999, "999"},
-                                           TypedCase{"JustBelow", "999.5", 999.5, "999.5"},
-                                           TypedCase{"WithUnit", "30keV", 30, "30keV"},
-                                           TypedCase{"BlankInside", "2 5", 25, "2 5"},
-                                           TypedCase{"FullWidth", "１００", 100, "１００"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedEnergy,
+    ::testing::Values(TypedCase{"Above1000", "1500", 999, "999"},
+                      TypedCase{"Exactly1000", "1000", 999, "999"},
+                      TypedCase{"JustBelow", "999.5", 999.5, "999.5"},
+                      TypedCase{"WithUnit", "30keV", 30, "30keV"},
+                      TypedCase{"BlankInside", "2 5", 25, "2 5"},
+                      TypedCase{"FullWidth", "１００", 100, "１００"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct RefusedCase {
     const char *name;
     const char *typed;
     const char *says; // part of the warning
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const RefusedCase &c) { return os << c.name; }
+    friend std::ostream &operator<<(std::ostream &os, const RefusedCase &c)
+    {
+        return os << c.name;
+    }
 };
 
 class RefusedEnergy : public Form1Test, public ::testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(RefusedEnergy, WarnsAndChangesNothing) {
+TEST_P(RefusedEnergy, WarnsAndChangesNothing)
+{
     const RefusedCase &c = GetParam();
     click(form.Command1); // a batch first: refusals must not touch its results either
     click(form.Command3);
@@ -345,23 +371,25 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing) {
     EXPECT_FALSE(common::endRequested());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedEnergy,
-                         ::testing::Values(RefusedCase{"Empty", "", "Input Photon energy"},
-                                           RefusedCase{"Zero", "0", "greater than 0 keV"},
-                                           RefusedCase{"Negative", "-20", "greater than 0 keV"},
-                                           RefusedCase{"Blank", " ", "greater than 0 keV"},
-                                           RefusedCase{"Letters", "keV", "greater than 0 keV"},
-                                           RefusedCase{"MuOverflows", "1e-300",
-                                                       "no usable attenuation coefficient"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedEnergy,
+    ::testing::Values(RefusedCase{"Empty", "", "Input Photon energy"},
+                      RefusedCase{"Zero", "0", "greater than 0 keV"},
+                      RefusedCase{"Negative", "-20", "greater than 0 keV"},
+                      RefusedCase{"Blank", " ", "greater than 0 keV"},
+                      RefusedCase{"Letters", "keV", "greater than 0 keV"},
+                      RefusedCase{"MuOverflows", "1e-300", "no usable attenuation coefficient"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Form1Test, EmptyWarningIsExactlyTheShortText) {
+TEST_F(Form1Test, EmptyWarningIsExactlyTheShortText)
+{
     form.Text1->clear();
     const BoxSeen seen = clickAnsweringBox(form.Command1);
     EXPECT_EQ(seen.text, QStringLiteral("Input Photon energy"));
 }
 
-TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn) {
+TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
+{
     click(form.Command1);
     click(form.Command1);
     const double pathSumBefore = form.module().PathSum;
@@ -376,8 +404,8 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn) {
     // PathSum is only cleared by the next batch's frame, which finds the count at 0.
     EXPECT_EQ(form.module().PathSum, pathSumBefore);
     EXPECT_EQ(form.Picture1->colorAt({205, 0.5}), LightCyan);
-    EXPECT_EQ(pixelsOf(form.Picture2, White),
-              form.Picture2->image().width() * form.Picture2->image().height());
+    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+                                                   form.Picture2->image().height());
 
     // Empty after Reset: a click warns.
     const BoxSeen seen = clickAnsweringBox(form.Command1);
@@ -395,7 +423,8 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn) {
 }
 
 // The transmittance plot from bins set by hand, at μ = 0.2/cm (law ends at x = 891).
-TEST_F(Form1Test, TransmittancePlotKeyPixels) {
+TEST_F(Form1Test, TransmittancePlotKeyPixels)
+{
     auto &bins = form.module().TransmittedCount;
     bins.fill(0);
     for (int k = 1; k <= 10; ++k)
@@ -429,7 +458,8 @@ TEST_F(Form1Test, TransmittancePlotKeyPixels) {
         EXPECT_EQ(p->colorAt(px.at).name(), px.colour.name()) << px.what;
 }
 
-TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu) {
+TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu)
+{
     auto &bins = form.module().TransmittedCount;
     bins.fill(0);
     bins[1] = 400; // every path below 0.1 cm: the curve is a single point
@@ -438,11 +468,12 @@ TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu) {
     const double yAtEdge = 36 + (999 - 200) / (138.2 / mu) * (450 - 36);
     EXPECT_EQ(form.Picture2->colorAt({999, yAtEdge}), Blue);
     EXPECT_EQ(form.Picture2->colorAt({200, 36}), LightRed);
-    EXPECT_EQ(pixelsOf(form.Picture2, LightRed), 4); // one 2 x 2 dot
+    EXPECT_EQ(pixelsOf(form.Picture2, LightRed), 4);       // one 2 x 2 dot
 }
 
 // Clicks posted before a batch are handled between two of its photons.
-TEST_F(Form1Test, GoAndResetAreDisabledDuringABatch) {
+TEST_F(Form1Test, GoAndResetAreDisabledDuringABatch)
+{
     bool goEnabled = true, resetEnabled = true, exitEnabled = false;
     QTimer::singleShot(0, [&] {
         goEnabled = form.Command1->isEnabled();
@@ -465,7 +496,8 @@ TEST_F(Form1Test, GoAndResetAreDisabledDuringABatch) {
 
 class EndDuringBatch : public Form1Test, public ::testing::WithParamInterface<const char *> {};
 
-TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted) {
+TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted)
+{
     const bool viaExit = std::string(GetParam()) == "ExitButton";
     QTimer::singleShot(0, [&] {
         if (viaExit)
@@ -485,14 +517,15 @@ TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted) {
     EXPECT_EQ(form.Picture1->colorAt({205, 0}), LightRed);
     EXPECT_EQ(form.Picture1->colorAt({200 + 20 * 10, 0}), LightCyan);
     EXPECT_EQ(form.Picture1->colorAt({205, 2}), LightCyan);
-    EXPECT_EQ(pixelsOf(form.Picture2, White),
-              form.Picture2->image().width() * form.Picture2->image().height());
+    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+                                                   form.Picture2->image().height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndDuringBatch, ::testing::Values("ExitButton", "CloseBox"),
                          [](const auto &info) { return std::string(info.param); });
 
-TEST_F(Form1Test, CountsAre64Bit) {
+TEST_F(Form1Test, CountsAre64Bit)
+{
     stelmo::Module1 &m = form.module();
     click(form.Command1);
     m.PhotonCount = 3'000'000'000LL;
@@ -503,7 +536,8 @@ TEST_F(Form1Test, CountsAre64Bit) {
 }
 
 // Title, information and main windows hand over in turn; the data is read at "OK".
-TEST(StelmoWindows, HandOverReadsTheDataAtOk) {
+TEST(StelmoWindows, HandOverReadsTheDataAtOk)
+{
     common::clearEndRequest();
     int loads = 0;
     stelmo::Form2 title([&loads](common::MaterialTable &t) {
@@ -533,7 +567,8 @@ TEST(StelmoWindows, HandOverReadsTheDataAtOk) {
     main->hide();
 }
 
-TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow) {
+TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow)
+{
     common::clearEndRequest();
     const QString report = QStringLiteral("ICRU4.dat, item 7 (line 3): expected a number");
     stelmo::Form2 title([&report](common::MaterialTable &) { return report; });
@@ -551,7 +586,8 @@ TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow) {
     settleAfterEnd();
 }
 
-TEST(StelmoWindows, InformationWindowShowsTheScreenshot) {
+TEST(StelmoWindows, InformationWindowShowsTheScreenshot)
+{
     stelmo::Form3 info(stelmotest::loadTissueTable);
     info.showForm();
     const QImage shot(QStringLiteral(":/stelmo/screenshot.jpg"));
@@ -571,7 +607,8 @@ TEST(StelmoWindows, InformationWindowShowsTheScreenshot) {
 namespace {
 
 // A whole lesson in one go; run under the memory checker as well.
-TEST(StelmoSession, TitleInformationTwoBatchesResetExit) {
+TEST(StelmoSession, TitleInformationTwoBatchesResetExit)
+{
     common::clearEndRequest();
     stelmo::Form2 title(stelmotest::loadTissueTable);
     title.showForm();

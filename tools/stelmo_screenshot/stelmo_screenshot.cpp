@@ -27,14 +27,16 @@ const QColor SampledInk(255, 0, 0);
 const QColor TheoryInk(0, 0, 128);
 
 // Where a control of the main window ends up in the scaled grab.
-QRectF scaled(const QWidget *w, double factor) {
+QRectF scaled(const QWidget *w, double factor)
+{
     const QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     return QRectF(r.x() * factor, r.y() * factor, r.width() * factor, r.height() * factor);
 }
 
 // A note with a thin leader from its top centre up to a point.
 void note(QPainter &p, const QString &text, QPointF centreTop, QPointF pointsAt,
-          const QColor &ink) {
+          const QColor &ink)
+{
     const QFontMetricsF m(p.font());
     const double width = m.horizontalAdvance(text);
     p.setPen(QPen(ink, 1));
@@ -44,7 +46,8 @@ void note(QPainter &p, const QString &text, QPointF centreTop, QPointF pointsAt,
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: stelmo_screenshot OUT.jpg   (run where ICRU4.dat is)\n");
         return 2;
@@ -99,8 +102,8 @@ int main(int argc, char **argv) {
                        plot.top() + y / 500.0 * plot.height());
     };
     const double lawAt520 = 36 + (520 - 200) / 819.4 * 414; // y of exp(-μx) at x = 520
-    note(p, QStringLiteral("乱数サンプリング"), onPlot(420, 80),
-         onPlot(430, 36 + 230 / 819.4 * 414 - 8), SampledInk);
+    note(p, QStringLiteral("乱数サンプリング"), onPlot(420, 80), onPlot(430, 36 + 230 / 819.4 * 414 - 8),
+         SampledInk);
     note(p, QStringLiteral("理論計算"), onPlot(640, 330), onPlot(540, lawAt520 + 12), TheoryInk);
 
     // Under the window: the two steps and the two means.
@@ -112,11 +115,12 @@ int main(int argc, char **argv) {
     auto bottomCentre = [](const QRectF &r) { return QPointF(r.center().x(), r.bottom()); };
     note(p, QStringLiteral("①光子エネルギー入力"), QPointF(energy.center().x() + 10, row2),
          bottomCentre(energy), NoteInk);
-    note(p, QStringLiteral("理論計算値"), QPointF(theory.center().x(), row1), bottomCentre(theory),
-         NoteInk);
+    note(p, QStringLiteral("理論計算値"), QPointF(theory.center().x(), row1),
+         bottomCentre(theory), NoteInk);
     note(p, QStringLiteral("乱数サンプリング"), QPointF(sampled.center().x() + 20, row2),
          bottomCentre(sampled), SampledInk);
-    note(p, QStringLiteral("②クリック"), QPointF(go.center().x(), row1), bottomCentre(go), NoteInk);
+    note(p, QStringLiteral("②クリック"), QPointF(go.center().x(), row1), bottomCentre(go),
+         NoteInk);
     p.end();
 
     const QString out = QString::fromLocal8Bit(argv[1]);
