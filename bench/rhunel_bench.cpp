@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "application.h"
+#include "form1.h"
+#include "physics.h"
+#include "picturebox.h"
+
+#include "../tests/rhunel/synthetictable.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The shipped table when it can be read from here, else the tests' stand-in.
+QString benchTable(common::MaterialTable &t)
+{
+    if (common::loadMaterialFile(common::MaterialBlocks::All, t).isEmpty())
+        return {};
+    return synthetic::source(t);
+}
+
+// One click at the given energy on a cleared window: 500 animated tracks, one
+// event-loop run each, and the angular plot; the repaint included.
+void BM_RhunelBatch(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.showForm();
+    const QString energy = QString::number(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::mouseClick(form.Command3, Qt::LeftButton); // Clear
+        form.Text1->setText(energy);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    state.SetLabel("keV");
+}
+BENCHMARK(BM_RhunelBatch)->Arg(20)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// The floor a batch cannot beat: 500 lines on the same picture box, each followed by
+// one event-loop run, with no sampling.
+void BM_BareDrawAndYield(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.showForm();
+    common::PictureBox &p = *form.Picture1;
+    for (auto _ : state) {
+        for (int n = 0; n < 500; ++n) {
+            p.line({300, 300}, {300 - 200 * std::cos(n * 0.006), 300 - 200 * std::sin(n * 0.006)},
+                   12);
+            common::processPendingEvents();
+        }
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BareDrawAndYield)->Unit(benchmark::kMillisecond);
+
+// Random numbers spent per accepted photon: low energies reject most momentum
+// transfers (only x up to E/12.4 can occur).
+void BM_DrawsPerPhoton(benchmark::State &state)
+{
+    common::MaterialTable t;
+    benchTable(t);
+    common::RandomGenerator random{common::RandomGenerator::Divisor::Tenth};
+    random.RandomInit();
+    const double energy = double(state.range(0));
+    std::int64_t draws = 0, photons = 0;
+    for (auto _ : state) {
+        const rhunel::ScatteredPhoton photon = rhunel::sampleScattering(
+            random, t.MomentumTransfer, t.CumulativeWeight, t.CumulativeWeight[45], energy);
+        benchmark::DoNotOptimize(photon.bin);
+        draws += photon.draws;
+        ++photons;
+    }
+    state.counters["draws_per_photon"] = double(draws) / double(photons);
+}
+BENCHMARK(BM_DrawsPerPhoton)->Arg(1)->Arg(5)->Arg(20)->Arg(60)->Arg(100);
+
+} // namespace

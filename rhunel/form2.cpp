@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "form2.h"
+
+#include "form3.h"
+#include "picturebox.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace rhunel {
+
+using namespace common;
+
+namespace {
+constexpr FontSpec Body{fonts::PGothic, 12};
+}
+
+Form2::Form2(TableSource source)
+    : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), source_(std::move(source))
+{
+    controls_.build(
+        this,
+        {
+            {.name = "Label1", .kind = ControlKind::Label,
+             .text = "干渉性散乱（Coherent scattering, Rayleigh scattering）の散乱角度確率分布",
+             .left = 720, .top = 480, .width = 10050, .height = 315,
+             .font = {fonts::PGothic, 15.75}, .flags = AutoSize},
+            {.name = "Line1", .kind = ControlKind::Line, .left = 600, .top = 840,
+             .width = 10920, .height = 840, .fore = colours::Red, .lineWidth = 2},
+            {.name = "Picture2", .kind = ControlKind::Picture, .left = 600, .top = 1320,
+             .width = 8340, .height = 4860, .back = colours::White, .flags = SunkenBorder},
+            {.name = "Picture1", .kind = ControlKind::Picture, .left = 9120, .top = 1320,
+             .width = 5970, .height = 4665, .back = colours::White, .flags = SunkenBorder},
+            {.name = "Label4", .kind = ControlKind::Label,
+             .text = "物質 m の atomic form factor は，別ソフト（VORNEX）にデータが用意されています．",
+             .left = 720, .top = 6360, .width = 8355, .height = 240, .font = Body,
+             .flags = AutoSize},
+            {.name = "Label3", .kind = ControlKind::Label,
+             .text = "乱数による干渉性散乱角度のサンプリング方法は，「Orlemund」を参照してください．",
+             .left = 720, .top = 6840, .width = 13110, .height = 240, .font = Body,
+             .flags = AutoSize},
+            {.name = "Line2", .kind = ControlKind::Line, .left = 600, .top = 7140,
+             .width = 13800, .height = 7140, .fore = colours::Red, .lineWidth = 2},
+            {.name = "Label5", .kind = ControlKind::Label,
+             .text = "物質を ICRU-soft tissue "
+                     "とした場合の，干渉性散乱角度の乱数サンプリングを試してみて，"
+                     "理論計算による散乱角度分布と比較してみましょう．",
+             .left = 720, .top = 7440, .width = 14370, .height = 240, .font = Body,
+             .flags = AutoSize},
+            {.name = "Command1", .kind = ControlKind::Button, .text = "Next", .left = 6720,
+             .top = 8040, .width = 1695, .height = 495, .font = {fonts::TimesNewRoman, 14.25}},
+        });
+    Picture1 = controls_.picture("Picture1");
+    Picture2 = controls_.picture("Picture2");
+    Command1 = controls_.button("Command1");
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+Form2::~Form2() = default;
+
+bool Form2::Load()
+{
+    Picture2->drawPicture(QImage(QStringLiteral(":/rhunel/formula.png")));
+    QSvgRenderer atom(QStringLiteral(":/rhunel/atom.svg"));
+    Picture1->drawSvg(atom);
+    return true;
+}
+
+void Form2::Command1_Click()
+{
+    if (!form3_)
+        form3_ = std::make_unique<Form3>(source_);
+    if (form3_->showForm())
+        hide();
+}
+
+} // namespace rhunel

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+#include "module2.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace rhunel {
+
+class Form3;
+
+// The title window: the differential cross-section and a picture of coherent and
+// incoherent scattering at an atom.
+class Form2 : public common::Form {
+    Q_OBJECT
+public:
+    explicit Form2(TableSource source = {});
+    ~Form2() override;
+
+    common::PictureBox *Picture1; // atom diagram
+    common::PictureBox *Picture2; // the formula
+    QPushButton *Command1;        // "Next"
+
+    Form3 *form3() const { return form3_.get(); }
+    common::Controls &controls() { return controls_; }
+
+protected:
+    bool Load() override;
+
+private:
+    void Command1_Click();
+    TableSource source_;
+    std::unique_ptr<Form3> form3_;
+};
+
+} // namespace rhunel

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+#include "module2.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace rhunel {
+
+class Form1;
+
+// The information window: a picture of the main window and how to operate it.
+class Form3 : public common::Form {
+    Q_OBJECT
+public:
+    explicit Form3(TableSource source = {});
+    ~Form3() override;
+
+    common::PictureBox *Picture1; // the main window after two batches
+    QPushButton *Command1;        // "OK"
+
+    Form1 *form1() const { return form1_.get(); }
+    common::Controls &controls() { return controls_; }
+
+protected:
+    bool Load() override;
+
+private:
+    void Command1_Click();
+    TableSource source_;
+    std::unique_ptr<Form1> form1_;
+};
+
+} // namespace rhunel

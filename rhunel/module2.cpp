@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "module2.h"
+
+#include "application.h"
+#include "picturebox.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace rhunel {
+
+namespace {
+// Palette numbers.
+constexpr int Black = 0;
+constexpr int Blue = 1;
+constexpr int LightBlue = 9;
+constexpr int LightCyan = 11;
+constexpr int LightRed = 12;
+
+// Angular plot frame in Picture2 units: 0..180 degrees over x 200..920, zero at y 650.
+constexpr double FrameLeft = 200, FrameRight = 920, FrameTop = 50, FrameBottom = 650;
+constexpr double FrameHeight = FrameBottom - FrameTop;
+constexpr double ReferenceTop = 0.9; // the curve's maximum sits on the top grid line
+
+struct PlacedText {
+    const char *text;
+    QPointF at;
+};
+} // namespace
+
+Module2::Module2(const Module2Controls &controls, TableSource source)
+    : controls_(controls), source_(std::move(source))
+{
+    if (!source_)
+        source_ = [](common::MaterialTable &t) {
+            return common::loadMaterialFile(common::MaterialBlocks::All, t);
+        };
+}
+
+QString Module2::Initialize()
+{
+    Pi = ModulePi;
+    Random.RandomInit();
+    common::MaterialTable table;
+    const QString report = source_(table);
+    if (!report.isEmpty())
+        return report; // no partial table is ever used
+    AttenuationTable = table.AttenuationTable;
+    MomentumTransfer = table.MomentumTransfer;
+    CumulativeWeight = table.CumulativeWeight;
+    FormFactor = table.FormFactor;
+    CumulativeTotal = CumulativeWeight[GridRows];
+    AngleHistogram.fill(0);
+    return {};
+}
+
+void Module2::DrawTrackFrame()
+{
+    common::PictureBox &p = *controls_.Picture1;
+    p.clear();
+    p.fillBox({0, 0}, {605, 341}, LightCyan);
+    p.line(InteractionPoint, {10, 300}, Blue);
+    for (int a = 30; a <= 150; a += 30) {
+        const double b = (a / 180.0) * Pi;
+        p.line(InteractionPoint, {std::cos(b) * 250 + 300, 300 - std::sin(b) * 250}, Blue);
+    }
+    p.arc(InteractionPoint, 250, Blue, 0, Pi);
+    // The primary beam comes in from the right, its arrowhead pointing left.
+    p.fillBox({600, 300}, {300, 301}, LightRed);
+    p.line({500, 290}, {480, 300}, LightRed);
+    p.line({480, 301}, {500, 311}, LightRed);
+    p.line({500, 290}, {483, 300}, LightRed);
+    p.line({483, 301}, {500, 311}, LightRed);
+    static constexpr PlacedText labels[] = {
+        {"180", {555, 280}}, {"150", {520, 160}}, {"120", {425, 65}},
+        {"90", {290, 30}},   {"60", {150, 65}},   {"30", {55, 160}},
+        {"0", {30, 280}},    {"Primary Photon", {450, 310}},
+        {"Interaction point", {250, 310}},        {"in ICRU-soft", {50, 25}},
+    };
+    for (const PlacedText &t : labels) {
+        p.setCurrentPosition(t.at);
+        p.print(QString::fromLatin1(t.text));
+    }
+    for (int r = 1; r <= 3; ++r)
+        p.circle(InteractionPoint, r, LightRed);
+}
+
+QPointF Module2::trackEnd(double cosTheta, double sinTheta)
+{
+    return {InteractionPoint.x() - TrackLength * cosTheta,
+            InteractionPoint.y() - TrackLength * sinTheta};
+}
+
+void Module2::DrawTrack(double cosTheta, double sinTheta)
+{
+    controls_.Picture1->line(InteractionPoint, trackEnd(cosTheta, sinTheta), LightRed);
+}
+
+void Module2::DrawAngularPlot()
+{
+    common::PictureBox &p1 = *controls_.Picture1;
+    // The interaction point turns blue in the middle: the batch is done.
+    p1.circle(InteractionPoint, 1, Blue);
+    p1.circle(InteractionPoint, 2, Blue);
+
+    common::PictureBox &p = *controls_.Picture2;
+    p.clear();
+    p.setDrawWidth(2);
+    p.box({FrameLeft, FrameTop}, {FrameRight, FrameBottom}, Black);
+    p.setDrawWidth(1);
+    for (int x = 240; x <= 880; x += 40)
+        p.line({double(x), FrameBottom}, {double(x), FrameTop}, Black);
+    for (int y = 110; y <= 590; y += 60)
+        p.line({FrameLeft, double(y)}, {FrameRight, double(y)}, Black);
+    static constexpr PlacedText labels[] = {
+        {"0", {195, 655}},         {"90", {550, 655}},       {"180", {900, 655}},
+        {"Scattering angle", {625, 650}}, {"Relative", {30, 200}}, {"Probability", {30, 240}},
+    };
+    for (const PlacedText &t : labels) {
+        p.setCurrentPosition(t.at);
+        p.print(QString::fromLatin1(t.text));
+    }
+
+    std::int64_t M = 0;
+    for (int i = 1; i <= AngleBins; ++i)
+        if (AngleHistogram[i] > M)
+            M = AngleHistogram[i];
+
+    p.setDrawWidth(2);
+    p.point({FrameLeft, FrameBottom}, LightBlue);
+    for (int i = 1; i <= AngleBins; ++i)
+        p.lineTo({4.0 * i + 198, FrameBottom - ReferenceTop * (ReferenceCurve[i] * FrameHeight)},
+                 LightBlue);
+    p.point({FrameLeft, FrameBottom}, LightRed);
+    for (int i = 1; i <= AngleBins; ++i) {
+        // An empty histogram (Clear between the last photon and the plot) lies flat.
+        const double height =
+            M > 0 ? (double(AngleHistogram[i]) * FrameHeight) / double(M) : 0.0;
+        p.lineTo({4.0 * i + 198, FrameBottom - height}, LightRed);
+    }
+    p.setDrawWidth(1);
+}
+
+void Module2::ComputeReferenceCurve()
+{
+    ReferenceCurve = referenceCurve(MomentumTransfer, FormFactor, PhotonEnergy, Pi);
+}
+
+bool Module2::RunBatch()
+{
+    for (int n = 0; n < PhotonsPerBatch; ++n) {
+        const ScatteredPhoton photon = sampleScattering(
+            Random, MomentumTransfer, CumulativeWeight, CumulativeTotal, PhotonEnergy, Pi);
+        ++AngleHistogram[photon.bin];
+        DrawTrack(photon.cosTheta, photon.sinTheta);
+        if (!common::processPendingEvents())
+            return false;
+    }
+    DrawAngularPlot();
+    PhotonCount += PhotonsPerBatch;
+    controls_.Text2->setText(QString::number(PhotonCount));
+    return true;
+}
+
+} // namespace rhunel

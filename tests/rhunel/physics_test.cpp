@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "module2.h"
+#include "physics.h"
+#include "synthetictable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using rhunel::angleBin;
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+struct BinCase {
+    const char *name;
+    double cosTheta, sinTheta;
+    int bin;
+};
+void PrintTo(const BinCase &c, std::ostream *os) { *os << c.name; }
+
+class AngleBinTest : public ::testing::TestWithParam<BinCase> {};
+
+TEST_P(AngleBinTest, FallsIntoItsDegree)
+{
+    const BinCase &c = GetParam();
+    EXPECT_EQ(angleBin(c.cosTheta, c.sinTheta), c.bin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, AngleBinTest,
+    ::testing::Values(
+        BinCase{"StraightOn", 1, 0, 1},
+        BinCase{"UnderOneDegree", std::cos(radians(0.999)), std::sin(radians(0.999)), 1},
+        BinCase{"JustOverOneDegree", std::cos(radians(1.001)), std::sin(radians(1.001)), 2},
+        BinCase{"FortyFiveDegrees", std::cos(radians(45.5)), std::sin(radians(45.5)), 46},
+        BinCase{"JustUnderNinety", std::cos(radians(89.999)), std::sin(radians(89.999)), 90},
+        BinCase{"ExactlyNinety", 0, 1, 91},
+        BinCase{"JustOverNinety", std::cos(radians(90.001)), std::sin(radians(90.001)), 91},
+        BinCase{"JustUnder180", std::cos(radians(179.999)), std::sin(radians(179.999)), 180},
+        // sin/cos is -0 here; its arctangent must not file the photon as forward.
+        BinCase{"Exactly180", -1, 0, 180}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(GridSearch, AWeightEqualToUPassesItsRow)
+{
+    rhunel::Column weight{};
+    for (int i = 1; i <= 45; ++i)
+        weight[i] = i - 1.0; // 0, 1, 2, ...
+    EXPECT_EQ(rhunel::gridRow(weight, 0.0), 2);
+    EXPECT_EQ(rhunel::gridRow(weight, 4.0), 6); // weight[5] == 4 is passed
+    EXPECT_EQ(rhunel::gridRow(weight, 3.999), 5);
+    // Past the last row the search stops at row 45 instead of reading beyond it.
+    EXPECT_EQ(rhunel::gridRow(weight, 1e9), 45);
+
+    const common::MaterialTable t = synthetic::table();
+    for (int j : {2, 17, 44}) {
+        SCOPED_TRACE(j);
+        const double x = rhunel::momentumTransferAt(t.MomentumTransfer, t.CumulativeWeight,
+                                                    t.CumulativeWeight[j]);
+        // u on a weight falls into the interval that starts at that row: x is its start.
+        EXPECT_DOUBLE_EQ(x, t.MomentumTransfer[j]);
+    }
+    EXPECT_DOUBLE_EQ(rhunel::momentumTransferAt(t.MomentumTransfer, t.CumulativeWeight, 0.0),
+                     t.MomentumTransfer[1]);
+}
+
+class ReferenceCurveTest : public ::testing::TestWithParam<double> {};
+
+TEST_P(ReferenceCurveTest, PeaksAtOneAndEndsTinyButNotZero)
+{
+    const common::MaterialTable t = synthetic::table();
+    const rhunel::Curve curve =
+        rhunel::referenceCurve(t.MomentumTransfer, t.FormFactor, GetParam());
+    const double largest = *std::max_element(curve.begin() + 1, curve.end());
+    EXPECT_EQ(largest, 1.0);
+    EXPECT_TRUE(std::all_of(curve.begin() + 1, curve.end(),
+                            [](double v) { return v >= 0 && v <= 1; }));
+    // sin(180 degrees of the short pi) is about 6.5e-7.
+    EXPECT_GT(curve[180], 0.0);
+    EXPECT_LT(curve[180], 1e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Energies, ReferenceCurveTest, ::testing::Values(1.0, 20.0, 60.0, 120.0));
+
+TEST(TrackPlot, TracksEndTwoHundredUnitsFromTheInteractionPoint)
+{
+    EXPECT_EQ(rhunel::Module2::trackEnd(1, 0), QPointF(100, 300));  // forward: left
+    EXPECT_EQ(rhunel::Module2::trackEnd(0, 1), QPointF(300, 100));  // 90 degrees: up
+    EXPECT_EQ(rhunel::Module2::trackEnd(-1, 0), QPointF(500, 300)); // back: right
+}
+
+TEST(UsableEnergies, StrictlyInsideTheGrid)
+{
+    const common::MaterialTable t = synthetic::table();
+    const rhunel::EnergyRange r = rhunel::usableEnergies(t.MomentumTransfer);
+    EXPECT_DOUBLE_EQ(r.lowKeV, 12.4 * 0.02);
+    EXPECT_DOUBLE_EQ(r.highKeV, 124.0);
+}
+
+} // namespace
