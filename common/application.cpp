@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace common {
 
@@ -54,7 +55,16 @@ void endProgram()
 
 bool endRequested() { return endFlag; }
 
-void clearEndRequest() { endFlag = false; }
+void clearEndRequest()
+{
+    if (endFlag) {
+        // Asking to end without the application's loop running leaves its quit flag
+        // set, and every later modal box would return at once: run the loop one turn.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+    endFlag = false;
+}
 
 void showWarning(QWidget *parent, const QString &text)
 {

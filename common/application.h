@@ -23,7 +23,8 @@ bool processPendingEvents();
 // A batch that is running sees processPendingEvents() return false and stops.
 void endProgram();
 bool endRequested();
-void clearEndRequest(); // for a fresh start in tests
+// For a fresh start in tests, which run no application loop of their own.
+void clearEndRequest();
 
 // Warning box: exclamation icon, one OK button, titled with the program's name.
 void showWarning(QWidget *parent, const QString &text);

@@ -52,18 +52,6 @@ struct MessageCatcher {
     }
 };
 
-// Ending the program asks the application's event loops to quit, and until the
-// application's own loop has run again every modal box would return at once. Tests
-// that end the program run it for one turn, so later tests can show boxes again.
-void clearEnd()
-{
-    if (common::endRequested()) {
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-    }
-    common::clearEndRequest();
-}
-
 std::int64_t histogramTotal(const rhunel::Module2 &m)
 {
     return std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(),
@@ -91,7 +79,7 @@ protected:
     void TearDown() override
     {
         form.hide();
-        clearEnd();
+        common::clearEndRequest();
     }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     rhunel::Module2 &m() { return form.module(); }
@@ -391,7 +379,7 @@ TEST(RhunelStartUp, ABadTableStopsTheMainWindow)
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.text, QStringLiteral("ICRU4.dat: the file ends after item 40 (line 12)"));
     EXPECT_TRUE(common::endRequested());
-    clearEnd();
+    common::clearEndRequest();
 }
 
 int darkPixels(const QImage &img)
@@ -448,7 +436,7 @@ TEST(RhunelSession, TitleTwoBatchesClearExit)
     EXPECT_EQ(main->Text2->text(), QStringLiteral("500"));
     QTest::mouseClick(main->Command2, Qt::LeftButton);
     EXPECT_TRUE(common::endRequested());
-    clearEnd();
+    common::clearEndRequest();
 }
 
 } // namespace
