@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+#include "form1.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace stelmo {
+
+class Form3;
+
+// The title window: what a free path length is and how it is sampled.
+class Form2 : public common::Form {
+    Q_OBJECT
+public:
+    explicit Form2(TableLoader loader = dataFileLoader());
+    ~Form2() override;
+
+    QPushButton *Command1; // "Next"
+
+    Form3 *form3() const { return form3_.get(); }
+    common::Controls &controls() { return controls_; }
+
+private:
+    void Command1_Click();
+    TableLoader loader_;
+    std::unique_ptr<Form3> form3_;
+};
+
+} // namespace stelmo

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form.h"
+#include "form1.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace stelmo {
+
+// The information window: a picture of the main window and how to operate it.
+class Form3 : public common::Form {
+    Q_OBJECT
+public:
+    explicit Form3(TableLoader loader = dataFileLoader());
+    ~Form3() override;
+
+    common::PictureBox *Picture1; // the annotated screenshot
+    QPushButton *Command1;        // "OK"
+
+    Form1 *form1() const { return form1_.get(); }
+    common::Controls &controls() { return controls_; }
+
+protected:
+    bool Load() override;
+
+private:
+    void Command1_Click();
+    TableLoader loader_;
+    std::unique_ptr<Form1> form1_;
+};
+
+} // namespace stelmo

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "module1.h"
+
+#include "application.h"
+#include "numbertext.h"
+#include "physics.h"
+#include "picturebox.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace stelmo {
+
+namespace {
+constexpr int Black = 0;
+constexpr int Blue = 1;
+constexpr int LightCyan = 11;
+constexpr int LightRed = 12;
+
+void printAt(common::PictureBox &p, QPointF at, const QString &text)
+{
+    p.setCurrentPosition(at);
+    p.print(text);
+}
+
+void printDepthLabels(common::PictureBox &p, double y)
+{
+    printAt(p, {195, y}, QStringLiteral("0"));
+    printAt(p, {385, y}, QStringLiteral("10"));
+    printAt(p, {585, y}, QStringLiteral("20"));
+    printAt(p, {785, y}, QStringLiteral("30 cm"));
+    printAt(p, {900, y}, QStringLiteral("depth"));
+}
+} // namespace
+
+void Module1::Initialize(const common::MaterialTable &table)
+{
+    Random.RandomInit();
+    RowCount = table.RowCount;
+    AttenuationTable = table.AttenuationTable;
+    PhotonCount = 0;
+    TransmittedCount.fill(0);
+}
+
+common::MaterialTable Module1::table() const
+{
+    common::MaterialTable t;
+    t.RowCount = RowCount;
+    t.AttenuationTable = AttenuationTable;
+    return t;
+}
+
+void Module1::clearResults()
+{
+    PhotonCount = 0;
+    TransmittedCount.fill(0);
+}
+
+bool Module1::RunBatch()
+{
+    const double mu = attenuationCoefficient(table(), PhotonEnergy);
+    // μ first, painted at once: the user reads it while the photons run.
+    controls_.Text3->setText(common::formatScientific2(mu));
+    controls_.Text3->repaint();
+    controls_.Text5->setText(common::formatFixed3(1.0 / mu));
+
+    common::PictureBox &tracks = *controls_.Picture1;
+    for (int n = 1; n <= PhotonsPerBatch; ++n) {
+        const double x = freePath(nonZeroDraw(Random), mu);
+        PathSum += x;
+        const double row = n - 1;
+        tracks.line({SlabLeft, row}, {SlabLeft + UnitsPerCm * x, row}, LightRed);
+        // Tracks appear one by one; EXIT or the close box ends the batch here.
+        if (!common::processPendingEvents())
+            return false;
+        const int b = binsReached(x);
+        for (int k = 1; k <= b; ++k)
+            ++TransmittedCount[static_cast<size_t>(k)];
+    }
+    DrawTransmittancePlot(mu);
+    PhotonCount += PhotonsPerBatch;
+    controls_.Text2->setText(QString::number(PhotonCount));
+    controls_.Text4->setText(
+        common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
+    return true;
+}
+
+void Module1::DrawTrackFrame()
+{
+    common::PictureBox &p = *controls_.Picture1;
+    p.clear();
+    p.fillBox({200, 0}, {1000, 400}, LightCyan); // 40 cm of tissue, 400 photon rows
+    p.line({200, 400}, {1000, 400}, Black);
+    for (int x = 200; x <= 1000; x += 100)
+        p.line({double(x), 400}, {double(x), 390}, Black);
+    printDepthLabels(p, 412);
+    printAt(p, {800, 20}, QStringLiteral("ICRU-soft"));
+    p.setDrawWidth(2);
+    for (int y = 50; y <= 350; y += 50) {
+        const double yy = y;
+        p.line({50, yy}, {190, yy}, LightRed);
+        p.line({150, yy - 10}, {190, yy}, LightRed);
+        p.lineTo({150, yy + 10}, LightRed);
+        printAt(p, {30, yy - 35}, QStringLiteral("Photons"));
+    }
+    p.setDrawWidth(1);
+    printAt(p, {30, 365}, QStringLiteral("Photons"));
+
+    controls_.Picture2->clear();
+    // A fresh mean starts with the first batch after start-up or Reset.
+    if (PhotonCount == 0)
+        PathSum = 0;
+}
+
+void Module1::DrawTransmittancePlot(double mu)
+{
+    common::PictureBox &p = *controls_.Picture2;
+    p.clear();
+    // The right side at 1010 lies outside the box: only three sides show.
+    p.setDrawWidth(2);
+    p.box({200, 35}, {1010, 450}, Black);
+    p.setDrawWidth(1);
+    for (int x = 200; x <= 1000; x += 100)
+        p.line({double(x), 450}, {double(x), 35}, Black);
+    printDepthLabels(p, 455);
+    for (int i = 0; i <= 2; ++i) {
+        for (int j = 1; j <= 10; ++j) {
+            const double y = 450 - 60 * std::log(j * std::pow(10.0, i));
+            if (j == 10)
+                p.line({200, y}, {1000, y}, Black); // T = 0.01, 0.1, 1
+            else
+                p.line({200, y}, {220, y}, Black);
+        }
+    }
+    printAt(p, {90, 15}, QStringLiteral("1.0E+00"));
+    printAt(p, {95, 160}, QStringLiteral("1.0E-01"));
+    printAt(p, {95, 300}, QStringLiteral("1.0E-02"));
+    printAt(p, {95, 425}, QStringLiteral("1.0E-03"));
+    printAt(p, {15, 100}, QStringLiteral("Transmittance"));
+
+    p.setDrawWidth(2);
+    // exp(-μd) is straight on this scale: from T = 1 (drawn at y = 36) to T = 0.001.
+    p.line({200, 36}, {lawLineEndX(mu), 450}, Blue);
+    p.point({200, 36}, LightRed);
+    const double all = static_cast<double>(TransmittedCount[1]);
+    for (int k = 2; k <= BinCount; ++k) {
+        const std::int64_t count = TransmittedCount[static_cast<size_t>(k)];
+        if (count == 0)
+            continue;
+        // Bin k holds the paths reaching (k-1)/10 cm; it is drawn at k/10 cm.
+        const double y = transmittanceY(static_cast<double>(count) / all);
+        p.lineTo({200.0 + 2.0 * k, y}, LightRed);
+    }
+    p.setDrawWidth(1);
+}
+
+} // namespace stelmo

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "materialsource.h"
+#include "randomgenerator.h"
+
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+
+namespace common {
+class PictureBox;
+}
+
+namespace stelmo {
+
+// The controls the module draws on and writes; it never looks windows up.
+struct Module1Controls {
+    common::PictureBox *Picture1 = nullptr; // tracks in the slab
+    common::PictureBox *Picture2 = nullptr; // transmittance against depth
+    QLineEdit *Text2 = nullptr;             // photons so far
+    QLineEdit *Text3 = nullptr;             // μ
+    QLineEdit *Text4 = nullptr;             // mean sampled path
+    QLineEdit *Text5 = nullptr;             // 1/μ
+};
+
+// Follows photons into a slab of soft tissue: each free path is sampled from the
+// exponential law, drawn as a track and counted into depth bins, which are then
+// compared with exp(-μx) on a logarithmic scale.
+class Module1 {
+public:
+    static constexpr int PhotonsPerBatch = 400;
+    static constexpr double SlabLeft = 200.0;   // user x of depth 0
+    static constexpr double UnitsPerCm = 20.0;  // 40 cm across 800 units
+
+    explicit Module1(const Module1Controls &controls) : controls_(controls) {}
+
+    // Seeds the generator, takes the attenuation rows and empties counts and bins.
+    void Initialize(const common::MaterialTable &table);
+    // One batch at PhotonEnergy with μ already checked finite and positive. False
+    // when the program was asked to end during the batch: nothing more was drawn
+    // or counted after that.
+    bool RunBatch();
+    void DrawTrackFrame();
+    void DrawTransmittancePlot(double mu);
+    // Reset: counts and bins to 0; the generator and the table stay as they are.
+    void clearResults();
+    // The attenuation rows as the shared table type, for the energy checks.
+    common::MaterialTable table() const;
+
+    common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
+    double PhotonEnergy = 0.0; // keV
+    // 64-bit: a lesson of clicking must not wrap the counts.
+    std::int64_t PhotonCount = 0;
+    double PathSum = 0.0; // cm
+    int RowCount = 0;
+    std::array<std::array<double, 5>, 38> AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
+    std::array<std::int64_t, 401> TransmittedCount{};        // [1..400]
+
+private:
+    Module1Controls controls_;
+};
+
+} // namespace stelmo

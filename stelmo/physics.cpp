@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "physics.h"
+
+#include "numbertext.h"
+#include "randomgenerator.h"
+
+#include <cmath>
+#include <limits>
+
+namespace stelmo {
+
+namespace {
+constexpr int EnergyColumn = 4;
+constexpr double DepthOrigin = 200.0;  // x of the slab's left face
+constexpr double BottomY = 450.0;      // T = 0.001
+constexpr double UnitsPerNeper = 60.0; // 60 ln(10) = 138.2 units a decade
+constexpr double LawSpan = 138.2;      // 20 units per cm x 6.91 (ln 1000 as drawn)
+} // namespace
+
+double attenuationCoefficient(const common::MaterialTable &table, double energyKeV)
+{
+    const auto &rows = table.AttenuationTable;
+    const int n = table.RowCount;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (n < 2 || n > MaxRows || !(energyKeV > 0))
+        return nan;
+    // The first row whose energy lies above E; a tabulated E moves past its own row.
+    int i = 2;
+    while (i <= n && energyKeV >= rows[i][EnergyColumn])
+        ++i;
+    if (i > n)
+        return nan;
+    const auto &lower = rows[i - 1];
+    const auto &upper = rows[i];
+    const double w = (std::log(energyKeV) - std::log(lower[EnergyColumn])) /
+                     (std::log(upper[EnergyColumn]) - std::log(lower[EnergyColumn]));
+    double partial[4] = {};
+    for (int c = 1; c <= 3; ++c)
+        partial[c] = std::exp(std::log(lower[c]) + (std::log(upper[c]) - std::log(lower[c])) * w);
+    return (partial[1] + partial[2]) + partial[3];
+}
+
+double nonZeroDraw(common::RandomGenerator &random)
+{
+    // The generator can return exactly 0, whose logarithm has no value.
+    do {
+        random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
+    } while (random.RandomValues[1] <= 0);
+    return random.RandomValues[1];
+}
+
+double freePath(double r, double mu) { return -std::log(r) / mu; }
+
+int binsReached(double pathCm)
+{
+    const double steps = std::floor(pathCm * BinsPerCm);
+    if (!(steps < BinCount - 1))
+        return BinCount;
+    return steps < 0 ? 1 : static_cast<int>(steps) + 1;
+}
+
+double transmittanceY(double transmittance)
+{
+    const double y = BottomY - UnitsPerNeper * std::log(1000.0 * transmittance);
+    return y > BottomY ? BottomY : y;
+}
+
+double lawLineEndX(double mu) { return DepthOrigin + LawSpan / mu; }
+
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
+{
+    EnergyEntry entry;
+    if (text.isEmpty()) {
+        entry.verdict = EnergyEntry::Verdict::Empty;
+        entry.warning = QStringLiteral("Input Photon energy");
+        return entry;
+    }
+    const double typed = common::leadingNumber(text);
+    if (!(typed > 0)) {
+        entry.verdict = EnergyEntry::Verdict::NotPositive;
+        entry.warning = QStringLiteral("The photon energy must be greater than 0 keV "
+                                       "(\"%1\" reads as %2 keV).\n"
+                                       "Input Photon energy in keV, for example 100.")
+                            .arg(text.left(40), QString::number(typed));
+        return entry;
+    }
+    entry.energy = typed;
+    if (typed >= CapFrom) {
+        entry.energy = HighestEnergy;
+        entry.capped = true;
+    }
+    entry.mu = attenuationCoefficient(table, entry.energy);
+    if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
+        entry.verdict = EnergyEntry::Verdict::NoCoefficient;
+        const double lowest =
+            table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
+        entry.warning = QStringLiteral("ICRU4.dat gives no usable attenuation coefficient "
+                                       "at %1 keV (μ = %2).\n"
+                                       "Input Photon energy in keV from %3 to 999.")
+                            .arg(QString::number(entry.energy), QString::number(entry.mu),
+                                 QString::number(lowest));
+        return entry;
+    }
+    entry.verdict = EnergyEntry::Verdict::Run;
+    return entry;
+}
+
+} // namespace stelmo

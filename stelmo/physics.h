@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// The numerics of the free-path program, without widgets: attenuation lookup,
+// free-path sampling, depth bins, the transmittance scale and the reading of a typed
+// photon energy. Lengths in cm, energies in keV, μ in 1/cm.
+#pragma once
+
+#include "materialsource.h"
+
+#include <QString>
+
+namespace common {
+class RandomGenerator;
+}
+
+namespace stelmo {
+
+inline constexpr int MaxRows = 37;
+inline constexpr int BinCount = 400;          // depth bins of 0.1 cm
+inline constexpr double BinsPerCm = 10.0;
+inline constexpr double HighestEnergy = 999.0; // keV; 1000 or more is run at this
+inline constexpr double CapFrom = 1000.0;      // keV
+
+// μ at an energy: ln(coefficient) interpolated linearly against ln(energy) between
+// the first row above the energy and the row below it, column by column, then the
+// three partial coefficients summed. An energy equal to a tabulated one lands on that
+// row with weight 0. Below row 2 rows 1 and 2 are used (extrapolating below row 1).
+// NaN when the table has no row above the energy.
+double attenuationCoefficient(const common::MaterialTable &table, double energyKeV);
+
+// A uniform number in (0, 1): draws again while the generator returns 0.
+double nonZeroDraw(common::RandomGenerator &random);
+
+// Inverse-transform sampling of the exponential law: x = -ln(r)/μ.
+double freePath(double r, double mu);
+
+// How many depth bins a path reaches: bin k counts paths of at least (k-1)/10 cm,
+// so a path reaches bins 1 .. floor(10x)+1, the last bin holding everything beyond.
+int binsReached(double pathCm);
+
+// Transmittance T to the plot's y: 450 - 60 ln(1000 T), one decade 138.2 units,
+// T = 0.001 on the bottom line; smaller fractions are drawn there too.
+double transmittanceY(double transmittance);
+
+// Where the exponential law crosses T = 0.001: d = ln(1000)/μ at 20 units per cm.
+double lawLineEndX(double mu);
+
+// The verdict on a typed photon energy, before anything is run.
+struct EnergyEntry {
+    enum class Verdict { Run, Empty, NotPositive, NoCoefficient };
+    Verdict verdict = Verdict::Empty;
+    double energy = 0.0; // keV, after the cap
+    double mu = 0.0;     // 1/cm, when it runs
+    bool capped = false; // 1000 or more: run at 999 and show "999"
+    QString warning;     // the warning box's text when it does not run
+};
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
+
+} // namespace stelmo
