@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "application.h"
 #include "form1.h"
-#include "materialsource.h"
+#include "materialfile.h"
 #include "picturebox.h"
 
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 namespace common {
 
@@ -23,6 +24,9 @@ struct MaterialTable {
 };
 
 inline constexpr const char *MaterialFileName = "ICRU4.dat";
+
+// How a program gets its table: by default from the data file; tests hand one in.
+using MaterialLoader = std::function<QString(MaterialTable &)>;
 
 // Reads and checks one file. Returns an empty string on success, otherwise the whole
 // report for a message box (names the file, what is wrong and where: item number and

@@ -26,7 +26,7 @@ QString usableRangeWarning(const EnergyRange &range)
 }
 } // namespace
 
-Form1::Form1(TableSource source)
+Form1::Form1(common::MaterialLoader source)
     : Form(Border::Main, QStringLiteral("Coherent Scattering"), 9360, 11295)
 {
     controls_.build(

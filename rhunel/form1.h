@@ -15,7 +15,7 @@ namespace rhunel {
 class Form1 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form1(TableSource source = {});
+    explicit Form1(common::MaterialLoader source = {});
     ~Form1() override;
 
     common::PictureBox *Picture1;

@@ -16,7 +16,7 @@ namespace {
 constexpr FontSpec Body{fonts::PGothic, 12};
 }
 
-Form2::Form2(TableSource source)
+Form2::Form2(common::MaterialLoader source)
     : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), source_(std::move(source))
 {
     controls_.build(

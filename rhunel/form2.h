@@ -17,7 +17,7 @@ class Form3;
 class Form2 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form2(TableSource source = {});
+    explicit Form2(common::MaterialLoader source = {});
     ~Form2() override;
 
     common::PictureBox *Picture1; // atom diagram
@@ -32,7 +32,7 @@ protected:
 
 private:
     void Command1_Click();
-    TableSource source_;
+    common::MaterialLoader source_;
     std::unique_ptr<Form3> form3_;
 };
 

@@ -15,7 +15,7 @@ namespace {
 constexpr FontSpec M{fonts::Meiryo, 14.25};
 }
 
-Form3::Form3(TableSource source)
+Form3::Form3(common::MaterialLoader source)
     : Form(Border::Dialog, QStringLiteral("Coherent Scattering"), 13890, 9390),
       source_(std::move(source))
 {

@@ -16,7 +16,7 @@ class Form1;
 class Form3 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form3(TableSource source = {});
+    explicit Form3(common::MaterialLoader source = {});
     ~Form3() override;
 
     common::PictureBox *Picture1; // the main window after two batches
@@ -30,7 +30,7 @@ protected:
 
 private:
     void Command1_Click();
-    TableSource source_;
+    common::MaterialLoader source_;
     std::unique_ptr<Form1> form1_;
 };
 

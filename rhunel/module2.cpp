@@ -29,7 +29,7 @@ struct PlacedText {
 };
 } // namespace
 
-Module2::Module2(const Module2Controls &controls, TableSource source)
+Module2::Module2(const Module2Controls &controls, common::MaterialLoader source)
     : controls_(controls), source_(std::move(source))
 {
     if (!source_)

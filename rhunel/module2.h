@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "materialtable.h"
+#include "materialfile.h"
 #include "physics.h"
 #include "randomgenerator.h"
 
@@ -29,7 +29,6 @@ struct Module2Controls {
 
 // Where Initialize gets the material table: the shared reader by default; tests
 // hand in a table of their own. Returns "" or the reader's report.
-using TableSource = std::function<QString(common::MaterialTable &)>;
 
 // Coherent scattering of 500 photons a batch at one interaction point: samples the
 // angles, animates the tracks, accumulates the histogram and compares it with the
@@ -40,7 +39,7 @@ public:
     static constexpr QPointF InteractionPoint{300, 300}; // Picture1 units
     static constexpr double TrackLength = 200;           // Picture1 units
 
-    explicit Module2(const Module2Controls &controls, TableSource source = {});
+    explicit Module2(const Module2Controls &controls, common::MaterialLoader source = {});
 
     // Pi, the generator, the table, the empty histogram. "" or the reader's report.
     QString Initialize();
@@ -71,7 +70,7 @@ public:
 
 private:
     Module2Controls controls_;
-    TableSource source_;
+    common::MaterialLoader source_;
 };
 
 } // namespace rhunel

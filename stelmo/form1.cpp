@@ -18,14 +18,14 @@ constexpr FontSpec Tnr12{fonts::TimesNewRoman, 12};
 constexpr FontSpec Tnr1425{fonts::TimesNewRoman, 14.25};
 } // namespace
 
-TableLoader dataFileLoader()
+common::MaterialLoader dataFileLoader()
 {
     return [](MaterialTable &table) {
         return loadMaterialFile(MaterialBlocks::Attenuation, table);
     };
 }
 
-Form1::Form1(TableLoader loader)
+Form1::Form1(common::MaterialLoader loader)
     : Form(Border::Main, QStringLiteral("Free Path Length"), 11040, 11205),
       loader_(std::move(loader))
 {

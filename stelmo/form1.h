@@ -13,16 +13,15 @@ class QPushButton;
 namespace stelmo {
 
 // Fills the attenuation table; "" when it could, else the report to show.
-using TableLoader = std::function<QString(common::MaterialTable &)>;
 // ICRU4.dat from the working directory, then from the installed data folder.
-TableLoader dataFileLoader();
+common::MaterialLoader dataFileLoader();
 
 // The main window: the track and transmittance plots, the energy, the results and
 // the three buttons.
 class Form1 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form1(TableLoader loader = dataFileLoader());
+    explicit Form1(common::MaterialLoader loader = dataFileLoader());
     ~Form1() override;
 
     common::PictureBox *Picture1; // tracks
@@ -48,7 +47,7 @@ private:
     void Command2_Click();
     void Command3_Click();
 
-    TableLoader loader_;
+    common::MaterialLoader loader_;
     std::unique_ptr<Module1> module_;
 };
 

@@ -14,7 +14,7 @@ constexpr FontSpec M{fonts::Meiryo, 14.25};
 constexpr FontSpec Mi{fonts::Meiryo, 14.25, false, true};
 } // namespace
 
-Form2::Form2(TableLoader loader)
+Form2::Form2(common::MaterialLoader loader)
     : Form(Border::Dialog, QStringLiteral("Free Path Length"), 12330, 8550),
       loader_(std::move(loader))
 {

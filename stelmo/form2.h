@@ -16,7 +16,7 @@ class Form3;
 class Form2 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form2(TableLoader loader = dataFileLoader());
+    explicit Form2(common::MaterialLoader loader = dataFileLoader());
     ~Form2() override;
 
     QPushButton *Command1; // "Next"
@@ -26,7 +26,7 @@ public:
 
 private:
     void Command1_Click();
-    TableLoader loader_;
+    common::MaterialLoader loader_;
     std::unique_ptr<Form3> form3_;
 };
 

@@ -16,7 +16,7 @@ constexpr FontSpec M{fonts::Meiryo, 14.25};
 constexpr unsigned Note = Opaque | AutoSize;
 } // namespace
 
-Form3::Form3(TableLoader loader)
+Form3::Form3(common::MaterialLoader loader)
     : Form(Border::Dialog, QStringLiteral("Free Path Length"), 15885, 10380),
       loader_(std::move(loader))
 {

@@ -14,7 +14,7 @@ namespace stelmo {
 class Form3 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form3(TableLoader loader = dataFileLoader());
+    explicit Form3(common::MaterialLoader loader = dataFileLoader());
     ~Form3() override;
 
     common::PictureBox *Picture1; // the annotated screenshot
@@ -28,7 +28,7 @@ protected:
 
 private:
     void Command1_Click();
-    TableLoader loader_;
+    common::MaterialLoader loader_;
     std::unique_ptr<Form1> form1_;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "materialsource.h"
+#include "materialfile.h"
 #include "randomgenerator.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 // photon energy. Lengths in cm, energies in keV, μ in 1/cm.
 #pragma once
 
-#include "materialsource.h"
+#include "materialfile.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // without depending on the shipped data file.
 #pragma once
 
-#include "materialsource.h"
+#include "materialfile.h"
 
 #include <QString>
 
