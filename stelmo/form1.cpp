@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "application.h"
+#include "batchlock.h"
 #include "physics.h"
 #include "picturebox.h"
 
@@ -135,18 +136,14 @@ void Form1::Command1_Click()
         Text1->setText(QStringLiteral("999"));
     Text1->setEnabled(false);
 
-    // A click inside the batch would run a second batch or a Reset over a half-counted
-    // one; only EXIT stays live while the photons run.
-    const bool hadFocus = Command1->hasFocus();
-    Command1->setEnabled(false);
-    Command3->setEnabled(false);
     module_->DrawTrackFrame();
-    if (!module_->RunBatch())
-        return; // the program is ending: draw nothing more
-    Command1->setEnabled(true);
-    Command3->setEnabled(true);
-    if (hadFocus)
-        Command1->setFocus();
+    {
+        // A click inside the batch would run a second batch or a Reset over a
+        // half-counted one; only EXIT stays live while the photons run.
+        const BatchLock lock{Command1, Command3};
+        if (!module_->RunBatch())
+            return; // the program is ending: draw nothing more
+    }
     Command1->setText(QStringLiteral("Continue"));
 }
 
