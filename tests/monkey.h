@@ -33,6 +33,14 @@ public:
         : seed(envNumber("MONKEY_SEED", defaultSeed)),
           events(envNumber("MONKEY_EVENTS", defaultEvents)), rng_(seed)
     {
+        // Accepts every message box that opens, nested ones too, so a warning cannot
+        // stall the run: a modal loop still runs timers.
+        dismisser_.setInterval(5);
+        QObject::connect(&dismisser_, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        dismisser_.start();
         std::printf("monkey: seed %llu, %llu events\n", static_cast<unsigned long long>(seed),
                     static_cast<unsigned long long>(events));
     }
@@ -87,19 +95,6 @@ public:
         box->insert(text);
     }
 
-    // Accepts any message box that opens, so a warning cannot stall the run.
-    void dismissMessageBoxes()
-    {
-        QTimer::singleShot(0, [] { closeModal(); });
-    }
-    static void closeModal()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-        else
-            QTimer::singleShot(5, [] { closeModal(); });
-    }
-
     std::string where(std::uint64_t index) const
     {
         return "replay with MONKEY_SEED=" + std::to_string(seed) + ", event " +
@@ -111,6 +106,7 @@ public:
 
 private:
     std::mt19937_64 rng_;
+    QTimer dismisser_;
 };
 
 } // namespace monkey

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "application.h"
+#include "form1.h"
+#include "monkey.h"
+#include "synthetictable.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+#include <numeric>
+
+namespace {
+
+// After every event the histogram, the count and the texts tell the same story.
+void expectConsistent(rhunel::Form1 &form)
+{
+    const rhunel::Module2 &m = form.module();
+    const std::int64_t total =
+        std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(), std::int64_t{0});
+    ASSERT_EQ(total, m.PhotonCount) << "every photon counted once";
+    ASSERT_EQ(m.PhotonCount % 500, 0);
+    for (std::int64_t bin : m.AngleHistogram)
+        ASSERT_GE(bin, 0);
+    if (m.PhotonCount == 0) {
+        ASSERT_TRUE(form.Text2->text().isEmpty());
+        return;
+    }
+    ASSERT_EQ(form.Text2->text(), QString::number(m.PhotonCount));
+    ASSERT_FALSE(form.Text1->isEnabled());
+    ASSERT_EQ(m.CurveReady, 1);
+    ASSERT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+    ASSERT_TRUE(form.Command1->isEnabled()) << "no batch runs between events";
+}
+
+TEST(RhunelMonkey, RandomClicksTypingAndClosesKeepTheHistogramTrue)
+{
+    monkey::Monkey monkey(20261209, 2000);
+    common::clearEndRequest();
+    auto start = [] {
+        auto form = std::make_unique<rhunel::Form1>(synthetic::source);
+        form->showForm();
+        return form;
+    };
+    auto form = start();
+    for (std::uint64_t i = 0; i < monkey.events; ++i) {
+        SCOPED_TRACE(monkey.where(i));
+        QPushButton *buttons[] = {form->Command1, form->Command2, form->Command3};
+        switch (monkey.pick(8)) {
+        case 0:
+        case 1:
+        case 2:
+            if (monkey.chance(0.5)) {
+                const int which = monkey.pick(10) == 0 ? 1 : (monkey.chance(0.5) ? 0 : 2);
+                monkey.click(buttons[which], true);
+            }
+            monkey.click(form->Command1, false);
+            break;
+        case 3: monkey.click(form->Command3, false); break;
+        case 4:
+        case 5: monkey.type(form->Text1, monkey.hostileText()); break;
+        case 6:
+            if (monkey.chance(0.1)) {
+                monkey.chance(0.5) ? monkey.click(form->Command2, false) : (void)form->close();
+            }
+            break;
+        default: QApplication::processEvents(); break;
+        }
+        if (common::endRequested()) {
+            common::clearEndRequest();
+            form = start();
+            continue;
+        }
+        expectConsistent(*form);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "application.h"
+#include "form1.h"
+#include "monkey.h"
+#include "numbertext.h"
+#include "tissuetable.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+// After every event the bins, the count and the texts tell the same story.
+void expectConsistent(stelmo::Form1 &form)
+{
+    const stelmo::Module1 &m = form.module();
+    ASSERT_EQ(m.TransmittedCount[1], m.PhotonCount) << "bin 1 counts every photon";
+    for (int k = 2; k <= 400; ++k)
+        ASSERT_LE(m.TransmittedCount[k], m.TransmittedCount[k - 1]) << "bin " << k;
+    ASSERT_EQ(m.PhotonCount % 400, 0);
+    if (m.PhotonCount == 0) {
+        ASSERT_TRUE(form.Text2->text().isEmpty());
+        ASSERT_EQ(form.Command1->text(), QStringLiteral("GO"));
+        return;
+    }
+    ASSERT_EQ(form.Text2->text(), QString::number(m.PhotonCount));
+    ASSERT_EQ(form.Text4->text(), common::formatFixed3(m.PathSum / m.PhotonCount));
+    ASSERT_FALSE(form.Text1->isEnabled());
+    ASSERT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+    ASSERT_TRUE(form.Command1->isEnabled()) << "no batch runs between events";
+}
+
+TEST(StelmoMonkey, RandomClicksTypingAndClosesKeepBinsAndTextsTrue)
+{
+    monkey::Monkey monkey(20261209, 2000);
+    common::clearEndRequest();
+    auto start = [] {
+        auto form = std::make_unique<stelmo::Form1>(stelmotest::loadTissueTable);
+        form->showForm();
+        return form;
+    };
+    auto form = start();
+    for (std::uint64_t i = 0; i < monkey.events; ++i) {
+        SCOPED_TRACE(monkey.where(i));
+        QPushButton *buttons[] = {form->Command1, form->Command2, form->Command3};
+        switch (monkey.pick(8)) {
+        case 0:
+        case 1:
+        case 2: {
+            // A run, often with another click landing in the middle of it.
+            if (monkey.chance(0.5)) {
+                const int which = monkey.pick(10) == 0 ? 1 : (monkey.chance(0.5) ? 0 : 2);
+                monkey.click(buttons[which], true);
+            }
+            monkey.click(form->Command1, false);
+            break;
+        }
+        case 3: monkey.click(form->Command3, false); break;
+        case 4:
+        case 5: monkey.type(form->Text1, monkey.hostileText()); break;
+        case 6:
+            if (monkey.chance(0.1)) {
+                monkey.chance(0.5) ? monkey.click(form->Command2, false) : (void)form->close();
+            }
+            break;
+        default: QApplication::processEvents(); break;
+        }
+        if (common::endRequested()) {
+            common::clearEndRequest();
+            form = start();
+            continue;
+        }
+        expectConsistent(*form);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+} // namespace
