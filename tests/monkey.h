@@ -4,6 +4,8 @@
 // so a failure can be replayed exactly from the seed and event index it prints.
 #pragma once
 
+#include "application.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -108,5 +111,52 @@ private:
     std::mt19937_64 rng_;
     QTimer dismisser_;
 };
+
+// The event mix for a main window that runs animated batches: GO (often with another
+// click landing inside the batch), Reset or Clear, hostile typing into the energy box,
+// EXIT or the close box (after which the program starts afresh), idle turns. The
+// check runs after every event.
+template <class Form>
+void runBatchWindow(Monkey &monkey, const std::function<std::unique_ptr<Form>()> &start,
+                    const std::function<void(Form &)> &check)
+{
+    common::clearEndRequest();
+    std::unique_ptr<Form> form = start();
+    for (std::uint64_t i = 0; i < monkey.events; ++i) {
+        SCOPED_TRACE(monkey.where(i));
+        QPushButton *buttons[] = {form->Command1, form->Command2, form->Command3};
+        switch (monkey.pick(8)) {
+        case 0:
+        case 1:
+        case 2:
+            if (monkey.chance(0.5)) {
+                const int which = monkey.pick(10) == 0 ? 1 : (monkey.chance(0.5) ? 0 : 2);
+                monkey.click(buttons[which], true);
+            }
+            monkey.click(form->Command1, false);
+            break;
+        case 3: monkey.click(form->Command3, false); break;
+        case 4:
+        case 5: monkey.type(form->Text1, monkey.hostileText()); break;
+        case 6:
+            if (monkey.chance(0.1)) {
+                if (monkey.chance(0.5))
+                    monkey.click(form->Command2, false);
+                else
+                    form->close();
+            }
+            break;
+        default: QApplication::processEvents(); break;
+        }
+        if (common::endRequested()) {
+            common::clearEndRequest();
+            form = start();
+            continue;
+        }
+        check(*form);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
 
 } // namespace monkey

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
 using common::PaletteColor;
 
 namespace {
@@ -28,15 +30,7 @@ protected:
         QString estimate, points, hits;
     };
     Shown shown() const { return {form.Text1->text(), form.Text2->text(), form.Text3->text()}; }
-    int pixelsOf(QColor colour) const
-    {
-        const QImage &img = form.Picture1->image();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                n += img.pixelColor(x, y) == colour;
-        return n;
-    }
+    int pixelsOf(QColor colour) const { return testutil::pixelsOf(form.Picture1, colour); }
     dartley::Form1 form;
 };
 

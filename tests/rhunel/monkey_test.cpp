@@ -36,45 +36,14 @@ void expectConsistent(rhunel::Form1 &form)
 TEST(RhunelMonkey, RandomClicksTypingAndClosesKeepTheHistogramTrue)
 {
     monkey::Monkey monkey(20261209, 2000);
-    common::clearEndRequest();
-    auto start = [] {
-        auto form = std::make_unique<rhunel::Form1>(synthetic::source);
-        form->showForm();
-        return form;
-    };
-    auto form = start();
-    for (std::uint64_t i = 0; i < monkey.events; ++i) {
-        SCOPED_TRACE(monkey.where(i));
-        QPushButton *buttons[] = {form->Command1, form->Command2, form->Command3};
-        switch (monkey.pick(8)) {
-        case 0:
-        case 1:
-        case 2:
-            if (monkey.chance(0.5)) {
-                const int which = monkey.pick(10) == 0 ? 1 : (monkey.chance(0.5) ? 0 : 2);
-                monkey.click(buttons[which], true);
-            }
-            monkey.click(form->Command1, false);
-            break;
-        case 3: monkey.click(form->Command3, false); break;
-        case 4:
-        case 5: monkey.type(form->Text1, monkey.hostileText()); break;
-        case 6:
-            if (monkey.chance(0.1)) {
-                monkey.chance(0.5) ? monkey.click(form->Command2, false) : (void)form->close();
-            }
-            break;
-        default: QApplication::processEvents(); break;
-        }
-        if (common::endRequested()) {
-            common::clearEndRequest();
-            form = start();
-            continue;
-        }
-        expectConsistent(*form);
-        if (HasFatalFailure())
-            return;
-    }
+    monkey::runBatchWindow<rhunel::Form1>(
+        monkey,
+        [] {
+            auto form = std::make_unique<rhunel::Form1>(synthetic::source);
+            form->showForm();
+            return form;
+        },
+        expectConsistent);
 }
 
 } // namespace

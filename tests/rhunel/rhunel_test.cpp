@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
 #include <functional>
 #include <numeric>
 
@@ -27,46 +29,12 @@ const QColor LightBlue = PaletteColor(9);
 const QColor Blue = PaletteColor(1);
 const QColor LightCyan = PaletteColor(11);
 
-// Closes the next message box once it is up and keeps its text and icon.
-struct MessageCatcher {
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString title;
-    bool seen = false;
-    QTimer poll; // stops with the catcher, so it never closes a later test's box
-    void arm()
-    {
-        seen = false;
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, &poll, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                text = box->text();
-                icon = box->icon();
-                title = box->windowTitle();
-                seen = true;
-                poll.stop();
-                box->accept();
-            }
-        });
-        poll.start();
-    }
-};
-
 std::int64_t histogramTotal(const rhunel::Module2 &m)
 {
     return std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(),
                            std::int64_t{0});
 }
 
-int pixelsOf(const common::PictureBox *p, QColor colour)
-{
-    const QImage &img = p->image();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += img.pixelColor(x, y) == colour;
-    return n;
-}
 
 class Form1Test : public ::testing::Test {
 protected:
@@ -106,7 +74,7 @@ TEST_F(Form1Test, StartsReadyAtTwentyKeVWithAnEmptyFrame)
     EXPECT_EQ(p->colorAt({550, 300}), LightRed);        // the beam
     EXPECT_EQ(p->colorAt({303, 300}), LightRed);        // interaction point
     EXPECT_EQ(p->colorAt({300, 300}), LightRed);
-    EXPECT_EQ(pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
                                                       form.Picture2->image().height());
 }
 
@@ -124,7 +92,7 @@ TEST_F(Form1Test, BatchDrawsTracksHistogramAndCurve)
     for (double dx : {-2.0, -1.0, 1.0, 2.0})
         EXPECT_EQ(form.Picture1->colorAt({300 + dx, 300}), Blue) << dx;
     EXPECT_EQ(form.Picture1->colorAt({303, 300}), LightRed);
-    EXPECT_GT(pixelsOf(form.Picture1, LightRed), 5000);
+    EXPECT_GT(testutil::pixelsOf(form.Picture1, LightRed), 5000);
 
     // The histogram's maximum reaches the top of the frame.
     const auto *h = std::max_element(m().AngleHistogram.begin() + 1, m().AngleHistogram.end());
@@ -166,7 +134,7 @@ TEST_F(Form1Test, ClearEmptiesResultsButKeepsTheGenerator)
     const int lagBefore = m().Random.LongLagIndex;
     click(form.Command3);
     EXPECT_EQ(form.Picture1->image(), emptyFrame);
-    EXPECT_EQ(pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
                                                       form.Picture2->image().height());
     EXPECT_TRUE(form.Text1->isEnabled());
     EXPECT_TRUE(form.Text1->text().isEmpty());
@@ -178,7 +146,7 @@ TEST_F(Form1Test, ClearEmptiesResultsButKeepsTheGenerator)
     EXPECT_EQ(m().Random.RandomTable, tableBefore);
     EXPECT_EQ(m().Random.LongLagIndex, lagBefore);
 
-    MessageCatcher box;
+    testutil::MessageCatcher box;
     box.arm();
     click(form.Command1);
     EXPECT_TRUE(box.seen);
@@ -207,7 +175,7 @@ TEST_P(EnergyTest, RunsAtItsReadingOrIsRefused)
     if (e.bound == EnergyCase::High)
         text = QString::number(range.highKeV, 'g', 17);
     form.Text1->setText(text);
-    MessageCatcher box;
+    testutil::MessageCatcher box;
     box.arm();
     click(form.Command1);
     if (e.runsAt > 0) {
@@ -255,7 +223,7 @@ TEST_F(Form1Test, EmptyEnergyWarnsAndChangesNothing)
     click(form.Command1);
     const QImage plot = form.Picture1->image();
     form.Text1->clear();
-    MessageCatcher box;
+    testutil::MessageCatcher box;
     box.arm();
     click(form.Command1);
     ASSERT_TRUE(box.seen);
@@ -305,7 +273,7 @@ TEST_P(EndDuringBatchTest, StopsAtOnceWithoutDrawingFurther)
     EXPECT_TRUE(form.Text2->text().isEmpty());
     EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
     EXPECT_EQ(form.Picture1->colorAt({300, 300}), LightRed); // no end-of-batch mark
-    EXPECT_EQ(pixelsOf(form.Picture2, LightRed), 0);
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, LightRed), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndDuringBatchTest,
@@ -371,7 +339,7 @@ TEST(RhunelStartUp, ABadTableStopsTheMainWindow)
     rhunel::Form1 form{[](common::MaterialTable &) {
         return QStringLiteral("ICRU4.dat: the file ends after item 40 (line 12)");
     }};
-    MessageCatcher box;
+    testutil::MessageCatcher box;
     box.arm();
     EXPECT_FALSE(form.showForm());
     EXPECT_FALSE(form.isVisible());

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
 #include <array>
 #include <memory>
 #include <cmath>
@@ -69,53 +71,6 @@ struct Reference {
 
 // The 100 keV row of the hand-filled table: μ is the row's sum there.
 constexpr double Mu100 = (0.0030 + 0.1630) + 0.00266;
-
-// Closes the next message box as soon as it is up, and keeps what it said.
-struct BoxSeen {
-    int count = 0;
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-void pollForBox(std::shared_ptr<BoxSeen> seen, std::shared_ptr<bool> done)
-{
-    QTimer::singleShot(0, [seen, done] {
-        if (*done)
-            return;
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            pollForBox(seen, done);
-            return;
-        }
-        ++seen->count;
-        seen->text = box->text();
-        seen->title = box->windowTitle();
-        seen->icon = box->icon();
-        box->accept();
-    });
-}
-
-// Clicks the button and answers the message box it opens, if any.
-BoxSeen clickAnsweringBox(QPushButton *button)
-{
-    auto seen = std::make_shared<BoxSeen>();
-    auto done = std::make_shared<bool>(false);
-    pollForBox(seen, done);
-    QTest::mouseClick(button, Qt::LeftButton);
-    *done = true;
-    return *seen;
-}
-
-
-int pixelsOf(const common::PictureBox *p, QColor colour)
-{
-    const QImage &img = p->image();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += img.pixelColor(x, y) == colour;
-    return n;
-}
 
 class Form1Test : public ::testing::Test {
 protected:
@@ -180,7 +135,7 @@ TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab)
     fresh.RandomInit();
     EXPECT_EQ(m.Random.RandomTable, fresh.RandomTable);
     EXPECT_EQ(m.Random.LongLagIndex, 45);
-    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
                                                    form.Picture2->image().height());
 }
 
@@ -350,7 +305,9 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing)
     form.Text1->setText(QString::fromUtf8(c.typed));
     const Snapshot before = snapshot();
     const auto binsBefore = form.module().TransmittedCount;
-    const BoxSeen seen = clickAnsweringBox(form.Command1);
+    testutil::MessageCatcher seen;
+    seen.arm();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
     EXPECT_EQ(seen.count, 1);
     EXPECT_TRUE(seen.text.contains(QString::fromUtf8(c.says))) << seen.text.toStdString();
     EXPECT_EQ(seen.title, QStringLiteral("Stelmo"));
@@ -374,7 +331,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Form1Test, EmptyWarningIsExactlyTheShortText)
 {
     form.Text1->clear();
-    const BoxSeen seen = clickAnsweringBox(form.Command1);
+    testutil::MessageCatcher seen;
+    seen.arm();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
     EXPECT_EQ(seen.text, QStringLiteral("Input Photon energy"));
 }
 
@@ -394,11 +353,13 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
     // PathSum is only cleared by the next batch's frame, which finds the count at 0.
     EXPECT_EQ(form.module().PathSum, pathSumBefore);
     EXPECT_EQ(form.Picture1->colorAt({205, 0.5}), LightCyan);
-    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
                                                    form.Picture2->image().height());
 
     // Empty after Reset: a click warns.
-    const BoxSeen seen = clickAnsweringBox(form.Command1);
+    testutil::MessageCatcher seen;
+    seen.arm();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
     EXPECT_EQ(seen.text, QStringLiteral("Input Photon energy"));
 
     // The third batch's draws, counted afresh at the new energy.
@@ -458,7 +419,7 @@ TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu)
     const double yAtEdge = 36 + (999 - 200) / (138.2 / mu) * (450 - 36);
     EXPECT_EQ(form.Picture2->colorAt({999, yAtEdge}), Blue);
     EXPECT_EQ(form.Picture2->colorAt({200, 36}), LightRed);
-    EXPECT_EQ(pixelsOf(form.Picture2, LightRed), 4);       // one 2 x 2 dot
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, LightRed), 4);       // one 2 x 2 dot
 }
 
 // Clicks posted before a batch are handled between two of its photons.
@@ -507,7 +468,7 @@ TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted)
     EXPECT_EQ(form.Picture1->colorAt({205, 0}), LightRed);
     EXPECT_EQ(form.Picture1->colorAt({200 + 20 * 10, 0}), LightCyan);
     EXPECT_EQ(form.Picture1->colorAt({205, 2}), LightCyan);
-    EXPECT_EQ(pixelsOf(form.Picture2, White), form.Picture2->image().width() *
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
                                                    form.Picture2->image().height());
 }
 
@@ -565,7 +526,9 @@ TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow)
     title.showForm();
     QTest::mouseClick(title.Command1, Qt::LeftButton);
     EXPECT_FALSE(common::endRequested()); // nothing read at start
-    const BoxSeen seen = clickAnsweringBox(title.form3()->Command1);
+    testutil::MessageCatcher seen;
+    seen.arm();
+    QTest::mouseClick(title.form3()->Command1, Qt::LeftButton);
     EXPECT_EQ(seen.count, 1);
     EXPECT_EQ(seen.text, report);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
