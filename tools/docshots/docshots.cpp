@@ -2,10 +2,13 @@
 // Grabs each program's main window after a few batches, for the README:
 //   docshots OUTDIR      (run from the data/ folder, where the programs find ICRU4.dat)
 #include "application.h"
-#include "form1.h"
+#include "dartley/form1.h"
+#include "rhunel/form1.h"
+#include "stelmo/form1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,6 +46,23 @@ int main(int argc, char **argv)
     for (int n = 0; n < 3; ++n)
         QTest::mouseClick(dartleyMain.Command1, Qt::LeftButton);
     if (!save(dartleyMain, out, "dartley.png"))
+        return 1;
+
+    // The two photon programs read ICRU4.dat as they always do: run this from data/.
+    stelmo::Form1 stelmoMain;
+    if (!stelmoMain.showForm())
+        return 1;
+    for (int n = 0; n < 2; ++n)
+        QTest::mouseClick(stelmoMain.Command1, Qt::LeftButton);
+    if (!save(stelmoMain, out, "stelmo.png"))
+        return 1;
+
+    rhunel::Form1 rhunelMain;
+    if (!rhunelMain.showForm())
+        return 1;
+    for (int n = 0; n < 2; ++n)
+        QTest::mouseClick(rhunelMain.Command1, Qt::LeftButton);
+    if (!save(rhunelMain, out, "rhunel.png"))
         return 1;
     return 0;
 }
