@@ -33,7 +33,12 @@ struct Item {
 // would shift every later number into the wrong column.
 class ItemReader {
 public:
-    ItemReader(QIODevice &device, QString name) : device_(device), name_(std::move(name)) {}
+    ItemReader(QIODevice &device, QString name) : device_(device), name_(std::move(name))
+    {
+        // Editors on some desktops start a saved text with a byte-order mark.
+        if (device_.peek(3) == QByteArray("\xEF\xBB\xBF"))
+            device_.skip(3);
+    }
 
     // Reads up to `count` items; fewer only at the end of the file. "" or an error.
     QString read(int count, std::vector<Item> &items)

@@ -122,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
              "the file ends after item 14 (line 4), but 284 items are needed"},
         Case{"EndsInsideTheRows", QStringLiteral("3,4\n0.001,1,2,3\n0.01,1"), false, false,
              "the file ends after item 8 (line 3), but "},
+        Case{"ByteOrderMark", QStringLiteral("\uFEFF") + makeFile({}), true, true, ""},
         Case{"Empty", QString(), false, false, "the file is empty"},
         Case{"OnlyBlanks", QStringLiteral("  \n\n \t\n"), false, false, "the file is empty"},
         Case{"NotANumber", QStringLiteral("3,4\n0.001,abc,2,3\n"), false, false,
