@@ -20,6 +20,53 @@ starts() {
     [ $rc -eq 124 ] || { cat "$work/out.txt"; fail "$exe ended with status $rc"; }
 }
 
+# Under a virtual X server, click through the title and information windows of a
+# photon program and check that its main window opens: it found the installed data
+# file from a working directory that has none.
+reaches_main_window() {
+    local exe=$1 caption=$2 next_x=$3 next_y=$4 ok_x=$5 ok_y=$6 main_size=$7
+    command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
+        echo "skipped: no Xvfb or xdotool"
+        return 0
+    }
+    local display=:$((60 + RANDOM % 30))
+    Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+    local xvfb=$!
+    sleep 1
+    (cd "$work/home" && HOME="$work/home" DISPLAY=$display QT_QPA_PLATFORM=xcb "$exe" \
+        >/dev/null 2>&1) &
+    local program=$!
+    local seen=""
+    for step in 1 2 3; do
+        local win=""
+        for _ in $(seq 100); do
+            win=$(DISPLAY=$display xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | tail -1)
+            [ -n "$win" ] && break
+            sleep 0.1
+        done
+        [ -n "$win" ] || break
+        local geometry
+        geometry=$(DISPLAY=$display xdotool getwindowgeometry "$win")
+        local pos size
+        pos=$(echo "$geometry" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
+        size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
+        if [ "$size" = "$main_size" ]; then
+            seen=main
+            break
+        fi
+        local x=${pos%,*} y=${pos#*,}
+        if [ $step -eq 1 ]; then
+            DISPLAY=$display xdotool mousemove $((x + next_x)) $((y + next_y)) click 1
+        else
+            DISPLAY=$display xdotool mousemove $((x + ok_x)) $((y + ok_y)) click 1
+        fi
+        sleep 0.5
+    done
+    kill $program $xvfb 2>/dev/null || true
+    wait $program $xvfb 2>/dev/null || true
+    [ "$seen" = main ] || fail "$exe did not reach its main window from $work/home"
+}
+
 check_tree() {
     local root=$1
     for program in dartley stelmo rhunel; do
@@ -27,6 +74,9 @@ check_tree() {
         starts "$root/bin/$program"
     done
     [ -f "$root/share/monte-carlo-teaching/ICRU4.dat" ] || fail "data file not installed"
+    # Next and OK buttons, in pixels from each window's corner; the main window's size.
+    reaches_main_window "$root/bin/stelmo" "Free Path Length" 408 516 828 600 736x747
+    reaches_main_window "$root/bin/rhunel" "干渉性散乱|Coherent Scattering" 504 552 712 548 624x753
     for id in Dartley Stelmo Rhunel; do
         [ -f "$root/share/applications/org.mcteaching.$id.desktop" ] || fail "$id launcher"
         [ -f "$root/share/metainfo/org.mcteaching.$id.metainfo.xml" ] || fail "$id metainfo"
