@@ -17,9 +17,8 @@ namespace {
 // which data file is installed.
 QString loadBenchTable(common::MaterialTable &t)
 {
-    const double rows[][4] = {{80, 0.0045, 0.173, 0.0068},
-                              {100, 0.0030, 0.1630, 0.00266},
-                              {1000, 3e-5, 0.0707, 8e-6}};
+    const double rows[][4] = {
+        {80, 0.0045, 0.173, 0.0068}, {100, 0.0030, 0.1630, 0.00266}, {1000, 3e-5, 0.0707, 8e-6}};
     t.RowCount = 3;
     for (int i = 1; i <= 3; ++i)
         t.AttenuationTable[i] = {0, rows[i - 1][1], rows[i - 1][2], rows[i - 1][3], rows[i - 1][0]};

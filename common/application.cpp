@@ -75,8 +75,8 @@ void showWarning(QWidget *parent, const QString &text)
 
 void failStartup(QWidget *parent, const QString &report)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), report,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), report, QMessageBox::Ok,
+                    parent);
     box.exec();
     endFlag = true;
     QCoreApplication::exit(1);

@@ -23,14 +23,14 @@ const char *const buttonStyle =
     "QPushButton:disabled { color: #a0a0a0; }"
     "QPushButton:focus { border-color: #ffffff #000000 #000000 #ffffff; }";
 
-QRect twipsRect(const ControlSpec &row)
+QRect twipsRect(const ControlDef &row)
 {
     return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
                  twipsToPixels(row.height));
 }
 
 void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole backRole,
-                const ControlSpec &row)
+                const ControlDef &row)
 {
     QPalette pal = w->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -44,7 +44,7 @@ void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole ba
     w->setPalette(pal);
 }
 
-QWidget *makeLabel(QWidget *form, const ControlSpec &row)
+QWidget *makeLabel(QWidget *form, const ControlDef &row)
 {
     auto *l = new QLabel(QString::fromUtf8(row.text), form);
     l->setFont(layoutFont(row.font));
@@ -58,7 +58,7 @@ QWidget *makeLabel(QWidget *form, const ControlSpec &row)
     return l;
 }
 
-QWidget *makeTextBox(QWidget *form, const ControlSpec &row)
+QWidget *makeTextBox(QWidget *form, const ControlDef &row)
 {
     auto *t = new QLineEdit(QString::fromUtf8(row.text), form);
     t->setFont(layoutFont(row.font));
@@ -68,7 +68,7 @@ QWidget *makeTextBox(QWidget *form, const ControlSpec &row)
     return t;
 }
 
-QWidget *makeButton(QWidget *form, const ControlSpec &row)
+QWidget *makeButton(QWidget *form, const ControlDef &row)
 {
     auto *b = new QPushButton(QString::fromUtf8(row.text), form);
     b->setFont(layoutFont(row.font));
@@ -78,7 +78,7 @@ QWidget *makeButton(QWidget *form, const ControlSpec &row)
     return b;
 }
 
-QWidget *makePicture(QWidget *form, const ControlSpec &row)
+QWidget *makePicture(QWidget *form, const ControlDef &row)
 {
     auto *p = new PictureBox(form);
     p->setSunkenBorder(row.flags & SunkenBorder);
@@ -89,7 +89,7 @@ QWidget *makePicture(QWidget *form, const ControlSpec &row)
     if (row.font.family)
         p->setPrintFont(layoutFont(row.font));
     p->setGeometry(twipsRect(row));
-    const ScaleSpec &s = row.scale;
+    const ScaleDef &s = row.scale;
     if (s.left == s.right)
         p->setScale(0, 0, p->innerRect().width(), p->innerRect().height());
     else
@@ -98,24 +98,24 @@ QWidget *makePicture(QWidget *form, const ControlSpec &row)
     return p;
 }
 
-QWidget *makeLine(QWidget *form, const ControlSpec &row)
+QWidget *makeLine(QWidget *form, const ControlDef &row)
 {
     const QColor colour =
         row.fore != colours::None ? QColor::fromRgba(row.fore) : QColor(Qt::black);
     return new LineShape(QPoint(twipsToPixels(row.left), twipsToPixels(row.top)),
-                         QPoint(twipsToPixels(row.width), twipsToPixels(row.height)),
-                         row.lineWidth, colour, form);
+                         QPoint(twipsToPixels(row.width), twipsToPixels(row.height)), row.lineWidth,
+                         colour, form);
 }
 
 } // namespace
 
-QFont layoutFont(const FontSpec &spec)
+QFont layoutFont(const FontDef &font)
 {
-    QFont f(QString::fromUtf8(spec.family ? spec.family : fonts::PGothic));
+    QFont f(QString::fromUtf8(font.family ? font.family : fonts::PGothic));
     // Sizes in points on a 96-dpi design: 14.25 pt is 19 pixels.
-    f.setPixelSize(qRound(spec.points * 96.0 / 72.0));
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+    f.setPixelSize(qRound(font.points * 96.0 / 72.0));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
     return f;
 }
 
@@ -137,9 +137,9 @@ void LineShape::paintEvent(QPaintEvent *)
     p.drawLine(from_, to_);
 }
 
-void Controls::build(QWidget *form, std::initializer_list<ControlSpec> table)
+void Controls::build(QWidget *form, std::initializer_list<ControlDef> table)
 {
-    for (const ControlSpec &row : table) {
+    for (const ControlDef &row : table) {
         QWidget *w = nullptr;
         switch (row.kind) {
         case ControlKind::Label: w = makeLabel(form, row); break;

@@ -24,7 +24,7 @@ constexpr int twipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / Tw
 
 enum class ControlKind { Label, Line, TextBox, Button, Picture };
 
-struct FontSpec {
+struct FontDef {
     const char *family = nullptr; // as the layout names it; substituted at start-up
     double points = 0;
     bool bold = false;
@@ -56,21 +56,21 @@ enum ControlFlag : unsigned {
     SunkenBorder = 1u << 3 // picture box with a 2-pixel sunken edge
 };
 
-struct ScaleSpec {
+struct ScaleDef {
     double left = 0, top = 0, right = 0, bottom = 0;
 };
 
-struct ControlSpec {
+struct ControlDef {
     const char *name = nullptr;
     ControlKind kind = ControlKind::Label;
-    const char *text = ""; // UTF-8
+    const char *text = "";                        // UTF-8
     int left = 0, top = 0, width = 0, height = 0; // a line: x1, y1, x2, y2
-    FontSpec font{};
+    FontDef font{};
     QRgb fore = colours::None;
     QRgb back = colours::None;
     unsigned flags = 0;
     int lineWidth = 1;
-    ScaleSpec scale{};
+    ScaleDef scale{};
     const char *toolTip = nullptr;
 };
 
@@ -93,12 +93,12 @@ private:
     QColor colour_;
 };
 
-QFont layoutFont(const FontSpec &spec);
+QFont layoutFont(const FontDef &font);
 
 // The widgets made from one table, by control name.
 class Controls {
 public:
-    void build(QWidget *form, std::initializer_list<ControlSpec> table);
+    void build(QWidget *form, std::initializer_list<ControlDef> table);
     QWidget *widget(const char *name) const;
     QLabel *label(const char *name) const;
     QLineEdit *textBox(const char *name) const;

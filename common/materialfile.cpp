@@ -108,11 +108,10 @@ private:
             ++first;
         // Plain decimal numbers only: no hexadecimal, no "inf" or "nan".
         for (const char *p = first; p != last; ++p)
-            if (!((*p >= '0' && *p <= '9') || *p == '.' || *p == '-' || *p == '+' ||
-                  *p == 'e' || *p == 'E'))
+            if (!((*p >= '0' && *p <= '9') || *p == '.' || *p == '-' || *p == '+' || *p == 'e' ||
+                  *p == 'E'))
                 return false;
-        const auto [end, error] = std::from_chars(first, last, value,
-                                                  std::chars_format::general);
+        const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
         return error == std::errc() && end == last && std::isfinite(value);
     }
 
@@ -152,13 +151,12 @@ QString checkAttenuation(const MaterialTable &t, const std::vector<Item> &items,
                 return at(i, c + 1) +
                        QStringLiteral(": coefficient %1 of row %2 is not positive").arg(c).arg(i);
         if (i > 1 && !(row[4] > t.AttenuationTable[static_cast<size_t>(i - 1)][4]))
-            return at(i, 1) +
-                   QStringLiteral(": the energies must rise from row to row, but row %1 "
-                                  "(%2 keV) does not lie above row %3 (%4 keV)")
-                       .arg(i)
-                       .arg(row[4])
-                       .arg(i - 1)
-                       .arg(t.AttenuationTable[static_cast<size_t>(i - 1)][4]);
+            return at(i, 1) + QStringLiteral(": the energies must rise from row to row, but row %1 "
+                                             "(%2 keV) does not lie above row %3 (%4 keV)")
+                                  .arg(i)
+                                  .arg(row[4])
+                                  .arg(i - 1)
+                                  .arg(t.AttenuationTable[static_cast<size_t>(i - 1)][4]);
     }
     const double last = t.AttenuationTable[static_cast<size_t>(t.RowCount)][4];
     if (last < 1000)
@@ -179,8 +177,7 @@ QString checkGrid(const MaterialTable &t, const std::vector<Item> &items, const 
     for (int i = 1; i <= GridRows; ++i) {
         const auto u = static_cast<size_t>(i);
         if (!(t.MomentumTransfer[u] > 0))
-            return at(4, i, 1) +
-                   QStringLiteral(": momentum transfer %1 is not positive").arg(i);
+            return at(4, i, 1) + QStringLiteral(": momentum transfer %1 is not positive").arg(i);
         if (i > 1 && !(t.MomentumTransfer[u] > t.MomentumTransfer[u - 1]))
             return at(4, i, 1) +
                    QStringLiteral(": the momentum transfers must rise from row to row, but "
@@ -236,8 +233,7 @@ QString readMaterial(QIODevice &device, const QString &name, MaterialBlocks bloc
                                                     "form-factor blocks")
                                          .arg(plural(rows, "attenuation row", "attenuation rows"))
                                    : QStringLiteral("the header and %1")
-                                         .arg(plural(rows, "attenuation row",
-                                                     "attenuation rows")));
+                                         .arg(plural(rows, "attenuation row", "attenuation rows")));
     }
 
     MaterialTable t;

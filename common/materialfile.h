@@ -16,11 +16,13 @@ enum class MaterialBlocks { Attenuation, All };
 
 // The tables as the programs keep them; every index starts at 1, element 0 is unused.
 struct MaterialTable {
-    int RowCount = 0;                                         // N
-    std::array<std::array<double, 5>, 38> AttenuationTable{}; // [row 1..37][col 1..3 coefficients 1/cm, col 4 energy keV]; index 0 unused
-    std::array<double, 46> MomentumTransfer{};                // [1..45] 1/angstrom
-    std::array<double, 46> CumulativeWeight{};                // [1..45]
-    std::array<double, 46> FormFactor{};                      // [1..45]
+    int RowCount = 0; // N
+    std::array<std::array<double, 5>, 38>
+        AttenuationTable{}; // [row 1..37][col 1..3 coefficients 1/cm, col 4 energy keV]; index 0
+                            // unused
+    std::array<double, 46> MomentumTransfer{}; // [1..45] 1/angstrom
+    std::array<double, 46> CumulativeWeight{}; // [1..45]
+    std::array<double, 46> FormFactor{};       // [1..45]
 };
 
 inline constexpr const char *MaterialFileName = "ICRU4.dat";

@@ -82,8 +82,7 @@ double leadingNumber(const QString &text)
     if (error == std::errc::result_out_of_range) {
         // Either too large (an infinity) or too small (zero); the exponent's sign tells.
         const bool negativeExponent = number.find("e-") != std::string::npos;
-        const double magnitude =
-            negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        const double magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
         return number[0] == '-' ? -magnitude : magnitude;
     }
     return value;

@@ -24,10 +24,7 @@ void PictureBox::setSunkenBorder(bool on)
     update();
 }
 
-void PictureBox::setBackColor(const QColor &colour)
-{
-    back_ = colour;
-}
+void PictureBox::setBackColor(const QColor &colour) { back_ = colour; }
 
 void PictureBox::setScale(double left, double top, double right, double bottom)
 {
@@ -50,10 +47,7 @@ QTransform PictureBox::transform() const
            QTransform::fromScale(inner.width() / scale_.width(), inner.height() / scale_.height());
 }
 
-void PictureBox::resizeEvent(QResizeEvent *)
-{
-    ensureImage();
-}
+void PictureBox::resizeEvent(QResizeEvent *) { ensureImage(); }
 
 void PictureBox::ensureImage()
 {
@@ -74,10 +68,7 @@ void PictureBox::ensureImage()
     image_ = fresh;
 }
 
-QPointF PictureBox::toPixel(QPointF user) const
-{
-    return transform().map(user);
-}
+QPointF PictureBox::toPixel(QPointF user) const { return transform().map(user); }
 
 QColor PictureBox::colorAt(QPointF user) const
 {
@@ -138,10 +129,7 @@ void PictureBox::clear()
     update(innerRect());
 }
 
-void PictureBox::setDrawWidth(int width)
-{
-    drawWidth_ = width < 1 ? 1 : width;
-}
+void PictureBox::setDrawWidth(int width) { drawWidth_ = width < 1 ? 1 : width; }
 
 void PictureBox::line(QPointF from, QPointF to, int colour)
 {
@@ -154,10 +142,7 @@ void PictureBox::line(QPointF from, QPointF to, int colour)
     touched(QRectF(a, b), drawWidth_ + 1.0);
 }
 
-void PictureBox::lineTo(QPointF to, int colour)
-{
-    line(current_, to, colour);
-}
+void PictureBox::lineTo(QPointF to, int colour) { line(current_, to, colour); }
 
 void PictureBox::box(QPointF corner1, QPointF corner2, int colour)
 {
@@ -204,8 +189,7 @@ void PictureBox::circle(QPointF centre, double radius, int colour)
     touched(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), drawWidth_ + 1.0);
 }
 
-void PictureBox::arc(QPointF centre, double radius, int colour, double startAngle,
-                     double endAngle)
+void PictureBox::arc(QPointF centre, double radius, int colour, double startAngle, double endAngle)
 {
     ensureImage();
     const QPointF c = toPixel(centre);
@@ -252,10 +236,10 @@ void PictureBox::drawPicture(const QImage &picture)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF area = innerRect().size();
     const QSizeF fitted = QSizeF(picture.size()).scaled(area, Qt::KeepAspectRatio);
-    p.drawImage(QRectF(QPointF((area.width() - fitted.width()) / 2,
-                               (area.height() - fitted.height()) / 2),
-                       fitted),
-                picture);
+    p.drawImage(
+        QRectF(QPointF((area.width() - fitted.width()) / 2, (area.height() - fitted.height()) / 2),
+               fitted),
+        picture);
     update(innerRect());
 }
 

@@ -16,6 +16,7 @@ Form1::Form1()
     : Form(Border::Main, QStringLiteral("  π = 3.141592653589793238462643383279502884197169399"),
            8475, 9735)
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -53,6 +54,7 @@ Form1::Form1()
              .top = 9000, .width = 1095, .height = 495, .font = {fonts::TimesNewRoman, 12},
              .toolTip = "  bye  "},
         });
+    // clang-format on
     controls_.setTabOrder(
         {"Picture1", "Command1", "Command2", "Text1", "Text2", "Text3", "Command3"});
 

@@ -12,12 +12,13 @@ namespace dartley {
 using namespace common;
 
 namespace {
-constexpr FontSpec Heading{fonts::PGothic, 18};
-constexpr FontSpec Body{fonts::PGothic, 14.25};
+constexpr FontDef Heading{fonts::PGothic, 18};
+constexpr FontDef Body{fonts::PGothic, 14.25};
 } // namespace
 
 Form2::Form2() : Form(Border::Dialog, QStringLiteral("円周率 π"), 10710, 8790)
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -77,6 +78,7 @@ Form2::Form2() : Form(Border::Dialog, QStringLiteral("円周率 π"), 10710, 879
             {.name = "Picture1", .kind = ControlKind::Picture, .left = 5880, .top = 240,
              .width = 4095, .height = 3975, .back = colours::White},
         });
+    // clang-format on
     Picture1 = controls_.picture("Picture1");
     Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

@@ -7,7 +7,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("Dartley"), QStringLiteral(":/dartley/icon.svg"));
+    common::prepareApplication(app, QStringLiteral("Dartley"),
+                               QStringLiteral(":/dartley/icon.svg"));
     dartley::Form2 title;
     title.showForm();
     return app.exec();

@@ -26,10 +26,10 @@ struct Module1Controls {
 class Module1 {
 public:
     static constexpr int PointsPerBatch = 1000;
-    static constexpr double HalfSide = 500.0;           // user units
-    static constexpr double RadiusSquared = 250000.0;   // 500 squared
-    static constexpr int HitColour = 12;                // light red
-    static constexpr int MissColour = 9;                // light blue
+    static constexpr double HalfSide = 500.0;         // user units
+    static constexpr double RadiusSquared = 250000.0; // 500 squared
+    static constexpr int HitColour = 12;              // light red
+    static constexpr int MissColour = 9;              // light blue
 
     explicit Module1(const Module1Controls &controls) : controls_(controls) {}
 

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray text(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     for (auto blocks : {common::MaterialBlocks::Attenuation, common::MaterialBlocks::All}) {
         common::MaterialTable t;
-        const QString report = common::readMaterialText(text, QStringLiteral("ICRU4.dat"), blocks, t);
+        const QString report =
+            common::readMaterialText(text, QStringLiteral("ICRU4.dat"), blocks, t);
         if (!report.isEmpty()) {
             if (t.RowCount != 0)
                 std::abort(); // a refused file leaves no partial table

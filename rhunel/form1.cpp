@@ -15,9 +15,9 @@ namespace rhunel {
 using namespace common;
 
 namespace {
-constexpr FontSpec Caption{fonts::TimesNewRoman, 14.25};
-constexpr FontSpec Plot{fonts::TimesNewRoman, 15.75};
-constexpr FontSpec Small{fonts::TimesNewRoman, 12};
+constexpr FontDef Caption{fonts::TimesNewRoman, 14.25};
+constexpr FontDef Plot{fonts::TimesNewRoman, 15.75};
+constexpr FontDef Small{fonts::TimesNewRoman, 12};
 
 QString usableRangeWarning(const EnergyRange &range)
 {
@@ -29,6 +29,7 @@ QString usableRangeWarning(const EnergyRange &range)
 Form1::Form1(common::MaterialLoader source)
     : Form(Border::Main, QStringLiteral("Coherent Scattering"), 9360, 11295)
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -60,6 +61,7 @@ Form1::Form1(common::MaterialLoader source)
              .left = 5520, .top = 11040, .width = 1785, .height = 195,
              .font = {fonts::PGothic, 9.75}, .flags = AutoSize},
         });
+    // clang-format on
     controls_.setTabOrder(
         {"Picture1", "Picture2", "Command1", "Command2", "Text1", "Command3", "Text2"});
 
@@ -70,8 +72,8 @@ Form1::Form1(common::MaterialLoader source)
     Command1 = controls_.button("Command1");
     Command2 = controls_.button("Command2");
     Command3 = controls_.button("Command3");
-    module_ = std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2},
-                                        std::move(source));
+    module_ =
+        std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2}, std::move(source));
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -13,12 +13,13 @@ namespace rhunel {
 using namespace common;
 
 namespace {
-constexpr FontSpec Body{fonts::PGothic, 12};
+constexpr FontDef Body{fonts::PGothic, 12};
 }
 
 Form2::Form2(common::MaterialLoader source)
     : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), source_(std::move(source))
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -51,6 +52,7 @@ Form2::Form2(common::MaterialLoader source)
             {.name = "Command1", .kind = ControlKind::Button, .text = "Next", .left = 6720,
              .top = 8040, .width = 1695, .height = 495, .font = {fonts::TimesNewRoman, 14.25}},
         });
+    // clang-format on
     Picture1 = controls_.picture("Picture1");
     Picture2 = controls_.picture("Picture2");
     Command1 = controls_.button("Command1");

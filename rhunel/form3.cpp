@@ -12,13 +12,14 @@ namespace rhunel {
 using namespace common;
 
 namespace {
-constexpr FontSpec M{fonts::Meiryo, 14.25};
+constexpr FontDef M{fonts::Meiryo, 14.25};
 }
 
 Form3::Form3(common::MaterialLoader source)
     : Form(Border::Dialog, QStringLiteral("Coherent Scattering"), 13890, 9390),
       source_(std::move(source))
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -66,6 +67,7 @@ Form3::Form3(common::MaterialLoader source)
             {.name = "Command1", .kind = ControlKind::Button, .text = "OK", .left = 9840,
              .top = 7920, .width = 1695, .height = 615, .font = {fonts::TimesNewRoman, 18}},
         });
+    // clang-format on
     Picture1 = controls_.picture("Picture1");
     Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);

@@ -73,10 +73,16 @@ void Module2::DrawTrackFrame()
     p.line({500, 290}, {483, 300}, LightRed);
     p.line({483, 301}, {500, 311}, LightRed);
     static constexpr PlacedText labels[] = {
-        {"180", {555, 280}}, {"150", {520, 160}}, {"120", {425, 65}},
-        {"90", {290, 30}},   {"60", {150, 65}},   {"30", {55, 160}},
-        {"0", {30, 280}},    {"Primary Photon", {450, 310}},
-        {"Interaction point", {250, 310}},        {"in ICRU-soft", {50, 25}},
+        {"180", {555, 280}},
+        {"150", {520, 160}},
+        {"120", {425, 65}},
+        {"90", {290, 30}},
+        {"60", {150, 65}},
+        {"30", {55, 160}},
+        {"0", {30, 280}},
+        {"Primary Photon", {450, 310}},
+        {"Interaction point", {250, 310}},
+        {"in ICRU-soft", {50, 25}},
     };
     for (const PlacedText &t : labels) {
         p.setCurrentPosition(t.at);
@@ -114,8 +120,9 @@ void Module2::DrawAngularPlot()
     for (int y = 110; y <= 590; y += 60)
         p.line({FrameLeft, double(y)}, {FrameRight, double(y)}, Black);
     static constexpr PlacedText labels[] = {
-        {"0", {195, 655}},         {"90", {550, 655}},       {"180", {900, 655}},
-        {"Scattering angle", {625, 650}}, {"Relative", {30, 200}}, {"Probability", {30, 240}},
+        {"0", {195, 655}},       {"90", {550, 655}},
+        {"180", {900, 655}},     {"Scattering angle", {625, 650}},
+        {"Relative", {30, 200}}, {"Probability", {30, 240}},
     };
     for (const PlacedText &t : labels) {
         p.setCurrentPosition(t.at);
@@ -135,8 +142,7 @@ void Module2::DrawAngularPlot()
     p.point({FrameLeft, FrameBottom}, LightRed);
     for (int i = 1; i <= AngleBins; ++i) {
         // An empty histogram (Clear between the last photon and the plot) lies flat.
-        const double height =
-            M > 0 ? (double(AngleHistogram[i]) * FrameHeight) / double(M) : 0.0;
+        const double height = M > 0 ? (double(AngleHistogram[i]) * FrameHeight) / double(M) : 0.0;
         p.lineTo({4.0 * i + 198, FrameBottom - height}, LightRed);
     }
     p.setDrawWidth(1);
@@ -150,8 +156,8 @@ void Module2::ComputeReferenceCurve()
 bool Module2::RunBatch()
 {
     for (int n = 0; n < PhotonsPerBatch; ++n) {
-        const ScatteredPhoton photon = sampleScattering(
-            Random, MomentumTransfer, CumulativeWeight, CumulativeTotal, PhotonEnergy, Pi);
+        const ScatteredPhoton photon = sampleScattering(Random, MomentumTransfer, CumulativeWeight,
+                                                        CumulativeTotal, PhotonEnergy, Pi);
         ++AngleHistogram[photon.bin];
         DrawTrack(photon.cosTheta, photon.sinTheta);
         if (!common::processPendingEvents())

@@ -17,16 +17,14 @@ int gridRow(const Column &column, double value)
     return j;
 }
 
-double momentumTransferAt(const Column &MomentumTransfer, const Column &CumulativeWeight,
-                          double u)
+double momentumTransferAt(const Column &MomentumTransfer, const Column &CumulativeWeight, double u)
 {
     const int j = gridRow(CumulativeWeight, u);
     const double span = CumulativeWeight[j] - CumulativeWeight[j - 1];
     if (span <= 0)
         return MomentumTransfer[j];
     return MomentumTransfer[j - 1] +
-           ((u - CumulativeWeight[j - 1]) * (MomentumTransfer[j] - MomentumTransfer[j - 1])) /
-               span;
+           ((u - CumulativeWeight[j - 1]) * (MomentumTransfer[j] - MomentumTransfer[j - 1])) / span;
 }
 
 int angleBin(double cosTheta, double sinTheta, double pi)
@@ -99,8 +97,7 @@ Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, d
 
 bool EnergyRange::contains(double energyKeV) const
 {
-    return std::isfinite(energyKeV) && energyKeV > 0 && energyKeV > lowKeV &&
-           energyKeV < highKeV;
+    return std::isfinite(energyKeV) && energyKeV > 0 && energyKeV > lowKeV && energyKeV < highKeV;
 }
 
 EnergyRange usableEnergies(const Column &MomentumTransfer)

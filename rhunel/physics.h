@@ -14,13 +14,13 @@
 
 namespace rhunel {
 
-using Column = std::array<double, 46>;        // grid rows 1..45; element 0 idle
-using Curve = std::array<double, 181>;        // degrees 1..180; element 0 idle
+using Column = std::array<double, 46>;           // grid rows 1..45; element 0 idle
+using Curve = std::array<double, 181>;           // degrees 1..180; element 0 idle
 using Histogram = std::array<std::int64_t, 181>; // bins 1..180; element 0 idle
 
 inline constexpr int GridRows = 45;
 inline constexpr int AngleBins = 180;
-inline constexpr double Hc = 12.4;          // keV x angstrom: lambda = Hc / E
+inline constexpr double Hc = 12.4;           // keV x angstrom: lambda = Hc / E
 inline constexpr double ModulePi = 3.141592; // the program's six-decimal pi
 
 // Row j (2..45) of the first grid entry above value: the search passes a row whose
@@ -29,8 +29,7 @@ int gridRow(const Column &column, double value);
 
 // Momentum transfer (1/angstrom) for a cumulative weight u: linear in the weight,
 // so x is uniform within each grid interval.
-double momentumTransferAt(const Column &MomentumTransfer, const Column &CumulativeWeight,
-                          double u);
+double momentumTransferAt(const Column &MomentumTransfer, const Column &CumulativeWeight, double u);
 
 // The histogram bin (1..180) of a scattering angle given by its cosine and sine
 // (sine never negative), by the arctangent of sin/cos and the program's pi.

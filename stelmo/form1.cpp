@@ -15,21 +15,21 @@ namespace stelmo {
 using namespace common;
 
 namespace {
-constexpr FontSpec Tnr12{fonts::TimesNewRoman, 12};
-constexpr FontSpec Tnr1425{fonts::TimesNewRoman, 14.25};
+constexpr FontDef Tnr12{fonts::TimesNewRoman, 12};
+constexpr FontDef Tnr1425{fonts::TimesNewRoman, 14.25};
 } // namespace
 
 common::MaterialLoader dataFileLoader()
 {
-    return [](MaterialTable &table) {
-        return loadMaterialFile(MaterialBlocks::Attenuation, table);
-    };
+    return
+        [](MaterialTable &table) { return loadMaterialFile(MaterialBlocks::Attenuation, table); };
 }
 
 Form1::Form1(common::MaterialLoader loader)
     : Form(Border::Main, QStringLiteral("Free Path Length"), 11040, 11205),
       loader_(std::move(loader))
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -87,6 +87,7 @@ Form1::Form1(common::MaterialLoader loader)
             {.name = "Command2", .kind = ControlKind::Button, .text = "EXIT", .left = 9600,
              .top = 10700, .width = 1095, .height = 375, .font = Tnr12},
         });
+    // clang-format on
     controls_.setTabOrder({"Picture1", "Picture2", "Command1", "Command2", "Text1", "Command3",
                            "Text2", "Text3", "Text4", "Text5"});
 
@@ -100,8 +101,8 @@ Form1::Form1(common::MaterialLoader loader)
     Text3 = controls_.textBox("Text3");
     Text4 = controls_.textBox("Text4");
     Text5 = controls_.textBox("Text5");
-    module_ = std::make_unique<Module1>(
-        Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5});
+    module_ =
+        std::make_unique<Module1>(Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5});
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -10,14 +10,15 @@ namespace stelmo {
 using namespace common;
 
 namespace {
-constexpr FontSpec M{fonts::Meiryo, 14.25};
-constexpr FontSpec Mi{fonts::Meiryo, 14.25, false, true};
+constexpr FontDef M{fonts::Meiryo, 14.25};
+constexpr FontDef Mi{fonts::Meiryo, 14.25, false, true};
 } // namespace
 
 Form2::Form2(common::MaterialLoader loader)
     : Form(Border::Dialog, QStringLiteral("Free Path Length"), 12330, 8550),
       loader_(std::move(loader))
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -75,6 +76,7 @@ Form2::Form2(common::MaterialLoader loader)
             {.name = "Command1", .kind = ControlKind::Button, .text = "Next", .left = 5280,
              .top = 7440, .width = 1695, .height = 615, .font = {fonts::TimesNewRoman, 15.75}},
         });
+    // clang-format on
     Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }

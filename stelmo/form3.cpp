@@ -11,7 +11,7 @@ namespace stelmo {
 using namespace common;
 
 namespace {
-constexpr FontSpec M{fonts::Meiryo, 14.25};
+constexpr FontDef M{fonts::Meiryo, 14.25};
 // Notes on this window sit on their own background, as the layout asks.
 constexpr unsigned Note = Opaque | AutoSize;
 } // namespace
@@ -20,6 +20,7 @@ Form3::Form3(common::MaterialLoader loader)
     : Form(Border::Dialog, QStringLiteral("Free Path Length"), 15885, 10380),
       loader_(std::move(loader))
 {
+    // clang-format off
     controls_.build(
         this,
         {
@@ -64,6 +65,7 @@ Form3::Form3(common::MaterialLoader loader)
             {.name = "Command1", .kind = ControlKind::Button, .text = "OK", .left = 11280,
              .top = 8640, .width = 2295, .height = 735, .font = {fonts::TimesNewRoman, 18}},
         });
+    // clang-format on
     Picture1 = controls_.picture("Picture1");
     Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);

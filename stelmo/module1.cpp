@@ -81,8 +81,7 @@ bool Module1::RunBatch()
     DrawTransmittancePlot(mu);
     PhotonCount += PhotonsPerBatch;
     controls_.Text2->setText(QString::number(PhotonCount));
-    controls_.Text4->setText(
-        common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
+    controls_.Text4->setText(common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
     return true;
 }
 

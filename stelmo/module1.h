@@ -31,8 +31,8 @@ struct Module1Controls {
 class Module1 {
 public:
     static constexpr int PhotonsPerBatch = 400;
-    static constexpr double SlabLeft = 200.0;   // user x of depth 0
-    static constexpr double UnitsPerCm = 20.0;  // 40 cm across 800 units
+    static constexpr double SlabLeft = 200.0;  // user x of depth 0
+    static constexpr double UnitsPerCm = 20.0; // 40 cm across 800 units
 
     explicit Module1(const Module1Controls &controls) : controls_(controls) {}
 
@@ -56,7 +56,7 @@ public:
     double PathSum = 0.0; // cm
     int RowCount = 0;
     std::array<std::array<double, 5>, 38> AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
-    std::array<std::int64_t, 401> TransmittedCount{};        // [1..400]
+    std::array<std::int64_t, 401> TransmittedCount{};         // [1..400]
 
 private:
     Module1Controls controls_;

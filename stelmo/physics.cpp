@@ -92,8 +92,7 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     entry.mu = attenuationCoefficient(table, entry.energy);
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
-        const double lowest =
-            table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
+        const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
         entry.warning = QStringLiteral("ICRU4.dat gives no usable attenuation coefficient "
                                        "at %1 keV (μ = %2).\n"
                                        "Input Photon energy in keV from %3 to 999.")

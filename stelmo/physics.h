@@ -15,7 +15,7 @@ class RandomGenerator;
 namespace stelmo {
 
 inline constexpr int MaxRows = 37;
-inline constexpr int BinCount = 400;          // depth bins of 0.1 cm
+inline constexpr int BinCount = 400; // depth bins of 0.1 cm
 inline constexpr double BinsPerCm = 10.0;
 inline constexpr double HighestEnergy = 999.0; // keV; 1000 or more is run at this
 inline constexpr double CapFrom = 1000.0;      // keV

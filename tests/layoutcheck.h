@@ -17,7 +17,7 @@ namespace layoutcheck {
 
 struct Expected {
     const char *name;
-    const char *text; // nullptr: not checked (picture boxes, lines)
+    const char *text;             // nullptr: not checked (picture boxes, lines)
     int left, top, width, height; // twips; a line: x1, y1, x2, y2
     const char *family = nullptr;
     double points = 0;

@@ -6,10 +6,10 @@
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace common;
@@ -20,6 +20,7 @@ class SampleForm : public Form {
 public:
     SampleForm() : Form(Border::Dialog, QStringLiteral("Sample"), 6000, 4500)
     {
+        // clang-format off
         controls_.build(
             this, {
                       {.name = "Label1", .kind = ControlKind::Label, .text = "円周率 π",
@@ -38,6 +39,7 @@ public:
                        .back = colours::White, .flags = SunkenBorder,
                        .scale = {-10, -10, 10, 10}},
                   });
+        // clang-format on
         controls_.setTabOrder({"Picture1", "Command1", "Text1"});
     }
     int loads = 0;

@@ -16,9 +16,9 @@ namespace {
 
 // A small, valid file: N attenuation rows (energies in MeV, three coefficients) and the
 // two 45-row grid blocks. Options let each case break exactly one thing.
-struct FileSpec {
+struct FileLayout {
     int rows = 3;
-    QString rowCountText;             // overrides N as written
+    QString rowCountText; // overrides N as written
     double lastEnergyMeV = 1.5;
     std::function<void(int, double &, double &, double &, double &)> editRow;
     std::function<void(int, double &, double &)> editGrid; // x, W
@@ -30,18 +30,19 @@ struct FileSpec {
 
 QString num(double v) { return QString::number(v, 'g', 17); }
 
-QString makeFile(const FileSpec &s)
+QString makeFile(const FileLayout &s)
 {
     QString out = (s.rowCountText.isEmpty() ? QString::number(s.rows) : s.rowCountText) +
                   s.separator + QStringLiteral("4") + s.lineEnd;
     for (int i = 1; i <= s.rows; ++i) {
-        double e = s.rows == 1 ? s.lastEnergyMeV
-                               : 0.001 * std::pow(s.lastEnergyMeV / 0.001, (i - 1.0) / (s.rows - 1));
+        double e = s.rows == 1
+                       ? s.lastEnergyMeV
+                       : 0.001 * std::pow(s.lastEnergyMeV / 0.001, (i - 1.0) / (s.rows - 1));
         double a = 1.0 / i, b = 0.5 / i, c = 0.25 + i;
         if (s.editRow)
             s.editRow(i, e, a, b, c);
-        out += num(e) + s.separator + num(a) + s.separator + num(b) + s.separator + num(c) +
-               s.lineEnd;
+        out +=
+            num(e) + s.separator + num(a) + s.separator + num(b) + s.separator + num(c) + s.lineEnd;
     }
     if (s.withGrid) {
         for (int i = 1; i <= 45; ++i) {
@@ -73,9 +74,9 @@ struct Case {
 // Rows print by name (the whole struct would show its padding bytes).
 void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
 
-FileSpec spec(std::function<void(FileSpec &)> edit)
+FileLayout layout(std::function<void(FileLayout &)> edit)
 {
-    FileSpec s;
+    FileLayout s;
     edit(s);
     return s;
 }
@@ -106,19 +107,20 @@ INSTANTIATE_TEST_SUITE_P(
     Files, MaterialFileVariants,
     ::testing::Values(
         Case{"Complete", makeFile({}), true, true, ""},
-        Case{"NoAttenuationRows", makeFile(spec([](FileSpec &s) { s.rows = 0; })), false, true,
+        Case{"NoAttenuationRows", makeFile(layout([](FileLayout &s) { s.rows = 0; })), false, true,
              "at least 2 are needed"},
-        Case{"OneRow", makeFile(spec([](FileSpec &s) { s.rows = 1; })), false, true,
+        Case{"OneRow", makeFile(layout([](FileLayout &s) { s.rows = 1; })), false, true,
              "1 attenuation row, but at least 2"},
-        Case{"ThirtySevenRows", makeFile(spec([](FileSpec &s) { s.rows = 37; })), true, true, ""},
-        Case{"ThirtyEightRows", makeFile(spec([](FileSpec &s) { s.rows = 38; })), false, false,
+        Case{"ThirtySevenRows", makeFile(layout([](FileLayout &s) { s.rows = 37; })), true, true,
+             ""},
+        Case{"ThirtyEightRows", makeFile(layout([](FileLayout &s) { s.rows = 38; })), false, false,
              "item 1 (line 1): the number of attenuation rows is 38"},
-        Case{"NegativeRowCount", makeFile(spec([](FileSpec &s) { s.rowCountText = "-1"; })),
+        Case{"NegativeRowCount", makeFile(layout([](FileLayout &s) { s.rowCountText = "-1"; })),
              false, false, "whole number from 0 to 37"},
-        Case{"FractionalRowCount", makeFile(spec([](FileSpec &s) { s.rowCountText = "2.5"; })),
+        Case{"FractionalRowCount", makeFile(layout([](FileLayout &s) { s.rowCountText = "2.5"; })),
              false, false, "whole number from 0 to 37"},
         Case{"EndsAfterTheAttenuationRows",
-             makeFile(spec([](FileSpec &s) { s.withGrid = false; })), true, false,
+             makeFile(layout([](FileLayout &s) { s.withGrid = false; })), true, false,
              "the file ends after item 14 (line 4), but 284 items are needed"},
         Case{"EndsInsideTheRows", QStringLiteral("3,4\n0.001,1,2,3\n0.01,1"), false, false,
              "the file ends after item 8 (line 3), but "},
@@ -136,63 +138,55 @@ INSTANTIATE_TEST_SUITE_P(
              "the line ends with a comma"},
         Case{"HugeItem", QStringLiteral("3,") + QString(100000, QLatin1Char('7')), false, false,
              "more than 64 characters"},
-        Case{"EnergiesNotRising",
-             makeFile(spec([](FileSpec &s) {
+        Case{"EnergiesNotRising", makeFile(layout([](FileLayout &s) {
                  s.editRow = [](int i, double &e, double &, double &, double &) {
                      if (i == 2)
                          e = 0.001;
                  };
              })),
              false, true, "row 2 (1 keV) does not lie above row 1 (1 keV)"},
-        Case{"ZeroCoefficient",
-             makeFile(spec([](FileSpec &s) {
+        Case{"ZeroCoefficient", makeFile(layout([](FileLayout &s) {
                  s.editRow = [](int i, double &, double &, double &b, double &) {
                      if (i == 3)
                          b = 0;
                  };
              })),
              false, true, "item 13 (line 4): coefficient 2 of row 3 is not positive"},
-        Case{"NegativeEnergy",
-             makeFile(spec([](FileSpec &s) {
+        Case{"NegativeEnergy", makeFile(layout([](FileLayout &s) {
                  s.editRow = [](int i, double &e, double &, double &, double &) {
                      if (i == 1)
                          e = -0.001;
                  };
              })),
              false, true, "the energy of row 1 is not positive"},
-        Case{"StopsBelowOneMeV", makeFile(spec([](FileSpec &s) { s.lastEnergyMeV = 0.5; })),
+        Case{"StopsBelowOneMeV", makeFile(layout([](FileLayout &s) { s.lastEnergyMeV = 0.5; })),
              false, true, "the last row is at 500 keV"},
-        Case{"GridNotRising",
-             makeFile(spec([](FileSpec &s) {
+        Case{"GridNotRising", makeFile(layout([](FileLayout &s) {
                  s.editGrid = [](int i, double &x, double &) {
                      if (i == 10)
                          x = 0.001;
                  };
              })),
              true, false, "row 10 does not lie above row 9"},
-        Case{"GridNotPositive",
-             makeFile(spec([](FileSpec &s) {
+        Case{"GridNotPositive", makeFile(layout([](FileLayout &s) {
                  s.editGrid = [](int i, double &x, double &) {
                      if (i == 1)
                          x = 0;
                  };
              })),
              true, false, "momentum transfer 1 is not positive"},
-        Case{"WeightsDecrease",
-             makeFile(spec([](FileSpec &s) {
+        Case{"WeightsDecrease", makeFile(layout([](FileLayout &s) {
                  s.editGrid = [](int i, double &, double &w) {
                      if (i == 20)
                          w = 1;
                  };
              })),
              true, false, "row 20 lies below row 19"},
-        Case{"WeightsDoNotStartAtZero",
-             makeFile(spec([](FileSpec &s) {
+        Case{"WeightsDoNotStartAtZero", makeFile(layout([](FileLayout &s) {
                  s.editGrid = [](int, double &, double &w) { w += 1; };
              })),
              true, false, "the cumulative weight of row 1 must be 0"},
-        Case{"AllWeightsZero",
-             makeFile(spec([](FileSpec &s) {
+        Case{"AllWeightsZero", makeFile(layout([](FileLayout &s) {
                  s.editGrid = [](int, double &, double &w) { w = 0; };
              })),
              true, false, "the cumulative weight of row 45 must be positive"}),
@@ -200,18 +194,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MaterialFile, LayoutOfItemsOverLinesDoesNotMatter)
 {
-    const FileSpec rows;
-    FileSpec onePerLine;
+    const FileLayout rows;
+    FileLayout onePerLine;
     onePerLine.separator = QStringLiteral("\n");
-    FileSpec windows;
+    FileLayout windows;
     windows.lineEnd = QStringLiteral("\r\n");
-    FileSpec blanks;
+    FileLayout blanks;
     blanks.separator = QStringLiteral(" ,  ");
-    FileSpec blanksAlone;
+    FileLayout blanksAlone;
     blanksAlone.separator = QStringLiteral("   ");
     MaterialTable reference;
     ASSERT_EQ(read(makeFile(rows), MaterialBlocks::All, reference), QString());
-    for (const FileSpec *variant : {&onePerLine, &windows, &blanks, &blanksAlone}) {
+    for (const FileLayout *variant : {&onePerLine, &windows, &blanks, &blanksAlone}) {
         MaterialTable table;
         ASSERT_EQ(read(makeFile(*variant), MaterialBlocks::All, table), QString());
         EXPECT_EQ(table.RowCount, reference.RowCount);
@@ -224,7 +218,7 @@ TEST(MaterialFile, LayoutOfItemsOverLinesDoesNotMatter)
 
 TEST(MaterialFile, KeepsWhatEachProgramReads)
 {
-    FileSpec s;
+    FileLayout s;
     s.rows = 2;
     s.editRow = [](int i, double &e, double &a, double &b, double &c) {
         e = i == 1 ? 0.1 : 2.0; // MeV

@@ -63,7 +63,7 @@ TEST_F(PictureBoxTest, BoxCornersInEitherOrderGiveTheSameBox)
     box.clear();
     box.box({100, 100}, {700, 300}, 0);
     EXPECT_EQ(box.image(), first);
-    EXPECT_EQ(box.colorAt({400, 100}), PaletteColor(0)); // top side
+    EXPECT_EQ(box.colorAt({400, 100}), PaletteColor(0));   // top side
     EXPECT_EQ(box.colorAt({400, 200}), QColor(Qt::white)); // outline only
 }
 

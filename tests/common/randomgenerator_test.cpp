@@ -32,7 +32,7 @@ TEST_P(RandomGeneratorTest, SeedingFillsTheRingBeforeWarmUp)
     fresh.RandomTable[1] = 3783;
     for (int i = 2; i <= 55; ++i)
         fresh.RandomTable[i] = (fresh.RandomTable[i - 1] * 2) % 16384;
-    const std::vector<int> expected = {3783, 7566,  15132, 13880, 11376, 6368, 12736,
+    const std::vector<int> expected = {3783, 7566, 15132, 13880, 11376, 6368,  12736,
                                        9088, 1792, 3584,  7168,  14336, 12288, 8192};
     for (int i = 1; i <= 14; ++i)
         EXPECT_EQ(fresh.RandomTable[i], expected[i - 1]) << "entry " << i;
@@ -111,8 +111,8 @@ TEST(RandomGenerator, DartleyValuesAreExactBinaryFractions)
 {
     RandomGenerator gen{RandomGenerator::Divisor::Modulus};
     gen.RandomInit();
-    const double expected[] = {0.25390625,      0.126953125,     0.089111328125,  0.3203125,
-                               0.16015625,      0.1607666015625, 0.0250244140625, 0.40179443359375};
+    const double expected[] = {0.25390625, 0.126953125,     0.089111328125,  0.3203125,
+                               0.16015625, 0.1607666015625, 0.0250244140625, 0.40179443359375};
     for (double e : expected)
         EXPECT_EQ(gen.Next(), e);
 }

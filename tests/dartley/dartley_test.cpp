@@ -65,9 +65,9 @@ TEST_F(Form1Test, StartsWithFrameAndFormulaButNoPoints)
     EXPECT_EQ(pixelsOf(PaletteColor(12)), 0);
     EXPECT_EQ(pixelsOf(PaletteColor(9)), 0);
     common::PictureBox *p = form.Picture1;
-    for (QPointF onFrame : {QPointF(-300, 0), QPointF(0, 300), QPointF(-500, -200),
-                            QPointF(200, 500), QPointF(500, 0), QPointF(0, -500),
-                            QPointF(200, 610)})
+    for (QPointF onFrame :
+         {QPointF(-300, 0), QPointF(0, 300), QPointF(-500, -200), QPointF(200, 500),
+          QPointF(500, 0), QPointF(0, -500), QPointF(200, 610)})
         EXPECT_EQ(p->colorAt(onFrame), PaletteColor(0)) << onFrame.x() << "," << onFrame.y();
     EXPECT_EQ(p->colorAt({250, 250}), QColor(Qt::white));
     // The formula's texts sit below the square.
@@ -146,9 +146,9 @@ TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
     EXPECT_FALSE(title.isVisible());
     // What the load handler drew is on screen at once.
     const QImage shown = main->Picture1->grab().toImage();
-    const QPoint axis = (main->Picture1->toPixel({-300, 0}) +
-                         QPointF(main->Picture1->innerRect().topLeft()))
-                            .toPoint();
+    const QPoint axis =
+        (main->Picture1->toPixel({-300, 0}) + QPointF(main->Picture1->innerRect().topLeft()))
+            .toPoint();
     EXPECT_EQ(shown.pixelColor(axis), PaletteColor(0));
     EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("  π = 3.14159265358979")));
     EXPECT_EQ(main->windowTitle().size(), 53);

@@ -47,12 +47,12 @@ TEST(DartleyLayout, TitleWindow)
             {"Label10",
              "一様乱数を２個（縦および横方向）発生させ，正方形の中にドット（点）を打つ．", 960,
              5280, 9180, 285, PG, 14.25},
-            {"Label11", "その点が，円の内側であれば赤点，外側であれば青点とする．", 960, 5640,
-             7485, 285, PG, 14.25},
-            {"Label12", "円の面積は赤点の数に，正方形の面積は赤点＋青点の数に比例する。", 960,
-             6120, 8565, 285, PG, 14.25},
-            {"Label14", "これを上式に代入することにより，円周率の近似値が計算できる．", 960,
-             6600, 7800, 285, PG, 14.25},
+            {"Label11", "その点が，円の内側であれば赤点，外側であれば青点とする．", 960, 5640, 7485,
+             285, PG, 14.25},
+            {"Label12", "円の面積は赤点の数に，正方形の面積は赤点＋青点の数に比例する。", 960, 6120,
+             8565, 285, PG, 14.25},
+            {"Label14", "これを上式に代入することにより，円周率の近似値が計算できる．", 960, 6600,
+             7800, 285, PG, 14.25},
             {"Label15",
              "ドット数を増やしていくと，円周率は本来の値（3.141592・・・）に近づいていく．", 960,
              7080, 9105, 285, PG, 14.25},
@@ -105,8 +105,8 @@ TEST(DartleyLayout, MainWindowTabOrder)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     form.Picture1->setFocus();
-    for (const char *next : {"Command1", "Command2", "Text1", "Text2", "Text3", "Command3",
-                             "Picture1"}) {
+    for (const char *next :
+         {"Command1", "Command2", "Text1", "Text2", "Text3", "Command3", "Picture1"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), form.controls().widget(next)) << next;
     }

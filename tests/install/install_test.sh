@@ -33,14 +33,16 @@ reaches_main_window() {
     Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
     local xvfb=$!
     sleep 1
-    (cd "$work/home" && HOME="$work/home" DISPLAY=$display QT_QPA_PLATFORM=xcb "$exe" \
-        >/dev/null 2>&1) &
+    # exec, so that the pid below is the program's own (through timeout, which passes
+    # the kill on) and the wait at the end cannot outlive it
+    (cd "$work/home" && HOME="$work/home" DISPLAY=$display QT_QPA_PLATFORM=xcb \
+        exec timeout 60 "$exe" >/dev/null 2>&1) &
     local program=$!
     local seen=""
     for step in 1 2 3; do
         local win=""
         for _ in $(seq 100); do
-            win=$(DISPLAY=$display xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | tail -1)
+            win=$(DISPLAY=$display xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | tail -1 || true)
             [ -n "$win" ] && break
             sleep 0.1
         done

@@ -77,8 +77,8 @@ TEST_P(ReferenceCurveTest, PeaksAtOneAndEndsTinyButNotZero)
         rhunel::referenceCurve(t.MomentumTransfer, t.FormFactor, GetParam());
     const double largest = *std::max_element(curve.begin() + 1, curve.end());
     EXPECT_EQ(largest, 1.0);
-    EXPECT_TRUE(std::all_of(curve.begin() + 1, curve.end(),
-                            [](double v) { return v >= 0 && v <= 1; }));
+    EXPECT_TRUE(
+        std::all_of(curve.begin() + 1, curve.end(), [](double v) { return v >= 0 && v <= 1; }));
     // sin(180 degrees of the short pi) is about 6.5e-7.
     EXPECT_GT(curve[180], 0.0);
     EXPECT_LT(curve[180], 1e-5);

@@ -31,10 +31,8 @@ const QColor LightCyan = PaletteColor(11);
 
 std::int64_t histogramTotal(const rhunel::Module2 &m)
 {
-    return std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(),
-                           std::int64_t{0});
+    return std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(), std::int64_t{0});
 }
-
 
 class Form1Test : public ::testing::Test {
 protected:
@@ -68,14 +66,14 @@ TEST_F(Form1Test, StartsReadyAtTwentyKeVWithAnEmptyFrame)
     EXPECT_GT(m().CumulativeTotal, 0);
     const common::PictureBox *p = form.Picture1;
     EXPECT_EQ(p->colorAt({200, 200}), LightCyan);
-    EXPECT_EQ(p->colorAt({150, 300}), Blue);            // baseline
-    EXPECT_EQ(p->colorAt({300, 50}), Blue);             // top of the half-circle
+    EXPECT_EQ(p->colorAt({150, 300}), Blue);               // baseline
+    EXPECT_EQ(p->colorAt({300, 50}), Blue);                // top of the half-circle
     EXPECT_EQ(p->colorAt({300 + 125, 300 - 216.5}), Blue); // 60-degree spoke, halfway
-    EXPECT_EQ(p->colorAt({550, 300}), LightRed);        // the beam
-    EXPECT_EQ(p->colorAt({303, 300}), LightRed);        // interaction point
+    EXPECT_EQ(p->colorAt({550, 300}), LightRed);           // the beam
+    EXPECT_EQ(p->colorAt({303, 300}), LightRed);           // interaction point
     EXPECT_EQ(p->colorAt({300, 300}), LightRed);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
-                                                      form.Picture2->image().height());
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white),
+              form.Picture2->image().width() * form.Picture2->image().height());
 }
 
 TEST_F(Form1Test, BatchDrawsTracksHistogramAndCurve)
@@ -134,8 +132,8 @@ TEST_F(Form1Test, ClearEmptiesResultsButKeepsTheGenerator)
     const int lagBefore = m().Random.LongLagIndex;
     click(form.Command3);
     EXPECT_EQ(form.Picture1->image(), emptyFrame);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white), form.Picture2->image().width() *
-                                                      form.Picture2->image().height());
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, Qt::white),
+              form.Picture2->image().width() * form.Picture2->image().height());
     EXPECT_TRUE(form.Text1->isEnabled());
     EXPECT_TRUE(form.Text1->text().isEmpty());
     EXPECT_TRUE(form.Text2->text().isEmpty());
@@ -208,10 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EnergyCase{"FullWidthDigits", "６０", EnergyCase::None, 60},
                       EnergyCase{"Exponent", "1.2E1", EnergyCase::None, 12},
                       EnergyCase{"JustBelowTop", "123.5", EnergyCase::None, 123.5},
-                      EnergyCase{"Zero", "0"},
-                      EnergyCase{"NoNumber", "keV"},
-                      EnergyCase{"Blanks", "   "},
-                      EnergyCase{"Negative", "-20"},
+                      EnergyCase{"Zero", "0"}, EnergyCase{"NoNumber", "keV"},
+                      EnergyCase{"Blanks", "   "}, EnergyCase{"Negative", "-20"},
                       EnergyCase{"TooLargeForADouble", "1e999"},
                       EnergyCase{"AtLowerBound", nullptr, EnergyCase::Low},
                       EnergyCase{"AtUpperBound", nullptr, EnergyCase::High},
@@ -311,8 +307,8 @@ TEST_F(Form1Test, TracksEndWhereTheirAngleSays)
     } tracks[] = {{1, 0, {102, 300}}, {0, 1, {300, 102}}, {-1, 0, {498, 300}}};
     for (const auto &t : tracks) {
         form.module().DrawTrackFrame();
-        const QPointF beyond = form.module().trackEnd(t.c, t.s) * 1.0 +
-                               (t.nearEnd - QPointF(300, 300)) * 0.02;
+        const QPointF beyond =
+            form.module().trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
         if (t.c != -1) { // straight back runs along the beam, which is red anyway
             EXPECT_NE(form.Picture1->colorAt(t.nearEnd), LightRed) << t.c;
         }

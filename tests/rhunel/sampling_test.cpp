@@ -63,9 +63,8 @@ TEST_P(SamplingTest, HistogramFollowsTheTable)
     random.RandomInit();
     std::array<long, 181> histogram{};
     for (int n = 0; n < Photons; ++n) {
-        const rhunel::ScatteredPhoton photon =
-            rhunel::sampleScattering(random, t.MomentumTransfer, t.CumulativeWeight,
-                                     t.CumulativeWeight[45], energy);
+        const rhunel::ScatteredPhoton photon = rhunel::sampleScattering(
+            random, t.MomentumTransfer, t.CumulativeWeight, t.CumulativeWeight[45], energy);
         ASSERT_GE(photon.bin, 1);
         ASSERT_LE(photon.bin, 180);
         ASSERT_GE(photon.sinTheta, 0);
@@ -93,8 +92,6 @@ TEST_P(SamplingTest, HistogramFollowsTheTable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Energies, SamplingTest, ::testing::Values(20.0, 60.0),
-                         [](const auto &info) {
-                             return std::to_string(int(info.param)) + "keV";
-                         });
+                         [](const auto &info) { return std::to_string(int(info.param)) + "keV"; });
 
 } // namespace

@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 
 namespace {
 
 using stelmo::EnergyEntry;
-using stelmotest::tissueTable;
 using stelmotest::TissueRows;
+using stelmotest::tissueTable;
 
 // Every tabulated energy but the last (which needs a row above it) gives that row's sum.
 TEST(Attenuation, TabulatedEnergyGivesTheRowSum)
@@ -48,16 +48,15 @@ TEST_P(AttenuationBetweenRows, FollowsPowerLawsThroughNeighbouringRows)
     EXPECT_NEAR(stelmo::attenuationCoefficient(tissueTable(), c.keV), c.mu, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AttenuationBetweenRows,
-    ::testing::Values(
-        // 30 and 40 keV rows, w = ln(35/30)/ln(40/30) = 0.535837
-        Interpolated{"Between30And40keV", 35.0, 0.30323447113787694},
-        // below row 1 the first two rows extrapolate, w = -1.709511
-        Interpolated{"BelowTheFirstRow", 5.0, 42.13368419138603},
-        // 500 and 1000 keV rows, w = ln(999/500)/ln 2 = 0.998557
-        Interpolated{"HighestRunnableEnergy", 999.0, 0.07076993907367528}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AttenuationBetweenRows,
+                         ::testing::Values(
+                             // 30 and 40 keV rows, w = ln(35/30)/ln(40/30) = 0.535837
+                             Interpolated{"Between30And40keV", 35.0, 0.30323447113787694},
+                             // below row 1 the first two rows extrapolate, w = -1.709511
+                             Interpolated{"BelowTheFirstRow", 5.0, 42.13368419138603},
+                             // 500 and 1000 keV rows, w = ln(999/500)/ln 2 = 0.998557
+                             Interpolated{"HighestRunnableEnergy", 999.0, 0.07076993907367528}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Attenuation, NoRowAboveOrTooFewRowsGivesNaN)
 {
@@ -75,10 +74,7 @@ struct BinCase {
     double pathCm;
     int bins;
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const BinCase &c)
-    {
-        return os << c.name;
-    }
+    friend std::ostream &operator<<(std::ostream &os, const BinCase &c) { return os << c.name; }
 };
 
 class DepthBins : public ::testing::TestWithParam<BinCase> {};
@@ -139,10 +135,7 @@ struct EnergyCase {
     double energy = 0;
     bool capped = false;
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const EnergyCase &c)
-    {
-        return os << c.name;
-    }
+    friend std::ostream &operator<<(std::ostream &os, const EnergyCase &c) { return os << c.name; }
 };
 
 class EnergyTexts : public ::testing::TestWithParam<EnergyCase> {};
@@ -169,27 +162,25 @@ TEST_P(EnergyTexts, ReadCappedOrRefused)
 using V = EnergyEntry::Verdict;
 INSTANTIATE_TEST_SUITE_P(
     Cases, EnergyTexts,
-    ::testing::Values(
-        EnergyCase{"Default", "100", V::Run, 100},
-        EnergyCase{"Empty", "", V::Empty},
-        EnergyCase{"FullWidthDigits", "１００", V::Run, 100},
-        EnergyCase{"FullWidthPointAndMinus", "－３０．５", V::NotPositive},
-        EnergyCase{"FullWidthDecimal", "３０．５", V::Run, 30.5},
-        EnergyCase{"UnitAfterDigits", "30keV", V::Run, 30},
-        EnergyCase{"BlankBetweenDigits", "2 5", V::Run, 25},
-        EnergyCase{"Exponent", "1.5E2", V::Run, 150},
-        EnergyCase{"CappedAbove", "1500", V::Run, 999, true},
-        EnergyCase{"CappedAtThousand", "1000", V::Run, 999, true},
-        EnergyCase{"JustBelowTheCap", "999.5", V::Run, 999.5},
-        EnergyCase{"Overflow", "1e400", V::Run, 999, true},
-        EnergyCase{"BlanksOnly", "   ", V::NotPositive},
-        EnergyCase{"NoNumber", "abc", V::NotPositive},
-        EnergyCase{"Zero", "0", V::NotPositive},
-        EnergyCase{"NegativeZero", "-0", V::NotPositive},
-        EnergyCase{"Negative", "-5", V::NotPositive},
-        EnergyCase{"NegativeOverflow", "-1e400", V::NotPositive},
-        EnergyCase{"Underflow", "1e-400", V::NotPositive},
-        EnergyCase{"TinyEnergyOverflowsMu", "1e-300", V::NoCoefficient}),
+    ::testing::Values(EnergyCase{"Default", "100", V::Run, 100}, EnergyCase{"Empty", "", V::Empty},
+                      EnergyCase{"FullWidthDigits", "１００", V::Run, 100},
+                      EnergyCase{"FullWidthPointAndMinus", "－３０．５", V::NotPositive},
+                      EnergyCase{"FullWidthDecimal", "３０．５", V::Run, 30.5},
+                      EnergyCase{"UnitAfterDigits", "30keV", V::Run, 30},
+                      EnergyCase{"BlankBetweenDigits", "2 5", V::Run, 25},
+                      EnergyCase{"Exponent", "1.5E2", V::Run, 150},
+                      EnergyCase{"CappedAbove", "1500", V::Run, 999, true},
+                      EnergyCase{"CappedAtThousand", "1000", V::Run, 999, true},
+                      EnergyCase{"JustBelowTheCap", "999.5", V::Run, 999.5},
+                      EnergyCase{"Overflow", "1e400", V::Run, 999, true},
+                      EnergyCase{"BlanksOnly", "   ", V::NotPositive},
+                      EnergyCase{"NoNumber", "abc", V::NotPositive},
+                      EnergyCase{"Zero", "0", V::NotPositive},
+                      EnergyCase{"NegativeZero", "-0", V::NotPositive},
+                      EnergyCase{"Negative", "-5", V::NotPositive},
+                      EnergyCase{"NegativeOverflow", "-1e400", V::NotPositive},
+                      EnergyCase{"Underflow", "1e-400", V::NotPositive},
+                      EnergyCase{"TinyEnergyOverflowsMu", "1e-300", V::NoCoefficient}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(EnergyTexts, NoRowAboveIsRefused)

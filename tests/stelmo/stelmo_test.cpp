@@ -19,8 +19,8 @@
 #include "testutil.h"
 
 #include <array>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -135,8 +135,8 @@ TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab)
     fresh.RandomInit();
     EXPECT_EQ(m.Random.RandomTable, fresh.RandomTable);
     EXPECT_EQ(m.Random.LongLagIndex, 45);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
-                                                   form.Picture2->image().height());
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White),
+              form.Picture2->image().width() * form.Picture2->image().height());
 }
 
 // Key pixels of the slab as DrawTrackFrame leaves it, in Picture1's user units.
@@ -201,8 +201,7 @@ TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy)
         const double row = n - 1;
         EXPECT_EQ(form.Picture1->colorAt({200 + 10 * x, row}), LightRed) << "photon " << n;
         if (200 + 20 * x < 980) {
-            EXPECT_EQ(form.Picture1->colorAt({200 + 20 * x + 8, row}), LightCyan)
-                << "photon " << n;
+            EXPECT_EQ(form.Picture1->colorAt({200 + 20 * x + 8, row}), LightCyan) << "photon " << n;
         }
     }
     // The second batch: 800 photons, the mean over all of them.
@@ -256,10 +255,7 @@ struct TypedCase {
     double energy;
     const char *shownAfter;
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const TypedCase &c)
-    {
-        return os << c.name;
-    }
+    friend std::ostream &operator<<(std::ostream &os, const TypedCase &c) { return os << c.name; }
 };
 
 class TypedEnergy : public Form1Test, public ::testing::WithParamInterface<TypedCase> {};
@@ -274,25 +270,21 @@ TEST_P(TypedEnergy, RunsAtTheReadEnergy)
     EXPECT_FALSE(form.Text1->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TypedEnergy,
-    ::testing::Values(TypedCase{"Above1000", "1500", 999, "999"},
-                      TypedCase{"Exactly1000", "1000", 999, "999"},
-                      TypedCase{"JustBelow", "999.5", 999.5, "999.5"},
-                      TypedCase{"WithUnit", "30keV", 30, "30keV"},
-                      TypedCase{"BlankInside", "2 5", 25, "2 5"},
-                      TypedCase{"FullWidth", "１００", 100, "１００"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TypedEnergy,
+                         ::testing::Values(TypedCase{"Above1000", "1500", 999, "999"},
+                                           TypedCase{"Exactly1000", "1000", 999, "999"},
+                                           TypedCase{"JustBelow", "999.5", 999.5, "999.5"},
+                                           TypedCase{"WithUnit", "30keV", 30, "30keV"},
+                                           TypedCase{"BlankInside", "2 5", 25, "2 5"},
+                                           TypedCase{"FullWidth", "１００", 100, "１００"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct RefusedCase {
     const char *name;
     const char *typed;
     const char *says; // part of the warning
     // Named in test output, instead of a dump of the bytes.
-    friend std::ostream &operator<<(std::ostream &os, const RefusedCase &c)
-    {
-        return os << c.name;
-    }
+    friend std::ostream &operator<<(std::ostream &os, const RefusedCase &c) { return os << c.name; }
 };
 
 class RefusedEnergy : public Form1Test, public ::testing::WithParamInterface<RefusedCase> {};
@@ -318,15 +310,15 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing)
     EXPECT_FALSE(common::endRequested());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RefusedEnergy,
-    ::testing::Values(RefusedCase{"Empty", "", "Input Photon energy"},
-                      RefusedCase{"Zero", "0", "greater than 0 keV"},
-                      RefusedCase{"Negative", "-20", "greater than 0 keV"},
-                      RefusedCase{"Blank", " ", "greater than 0 keV"},
-                      RefusedCase{"Letters", "keV", "greater than 0 keV"},
-                      RefusedCase{"MuOverflows", "1e-300", "no usable attenuation coefficient"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedEnergy,
+                         ::testing::Values(RefusedCase{"Empty", "", "Input Photon energy"},
+                                           RefusedCase{"Zero", "0", "greater than 0 keV"},
+                                           RefusedCase{"Negative", "-20", "greater than 0 keV"},
+                                           RefusedCase{"Blank", " ", "greater than 0 keV"},
+                                           RefusedCase{"Letters", "keV", "greater than 0 keV"},
+                                           RefusedCase{"MuOverflows", "1e-300",
+                                                       "no usable attenuation coefficient"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Form1Test, EmptyWarningIsExactlyTheShortText)
 {
@@ -353,8 +345,8 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
     // PathSum is only cleared by the next batch's frame, which finds the count at 0.
     EXPECT_EQ(form.module().PathSum, pathSumBefore);
     EXPECT_EQ(form.Picture1->colorAt({205, 0.5}), LightCyan);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
-                                                   form.Picture2->image().height());
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White),
+              form.Picture2->image().width() * form.Picture2->image().height());
 
     // Empty after Reset: a click warns.
     testutil::MessageCatcher seen;
@@ -419,7 +411,7 @@ TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu)
     const double yAtEdge = 36 + (999 - 200) / (138.2 / mu) * (450 - 36);
     EXPECT_EQ(form.Picture2->colorAt({999, yAtEdge}), Blue);
     EXPECT_EQ(form.Picture2->colorAt({200, 36}), LightRed);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, LightRed), 4);       // one 2 x 2 dot
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, LightRed), 4); // one 2 x 2 dot
 }
 
 // Clicks posted before a batch are handled between two of its photons.
@@ -468,8 +460,8 @@ TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted)
     EXPECT_EQ(form.Picture1->colorAt({205, 0}), LightRed);
     EXPECT_EQ(form.Picture1->colorAt({200 + 20 * 10, 0}), LightCyan);
     EXPECT_EQ(form.Picture1->colorAt({205, 2}), LightCyan);
-    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White), form.Picture2->image().width() *
-                                                   form.Picture2->image().height());
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, White),
+              form.Picture2->image().width() * form.Picture2->image().height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndDuringBatch, ::testing::Values("ExitButton", "CloseBox"),

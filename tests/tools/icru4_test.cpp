@@ -17,7 +17,8 @@ constexpr double ksBound = 0.003;
 
 class ShippedTable : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         // Both programs accept it: Stelmo its first blocks, Rhunel the whole file.
         common::MaterialTable table;
         const QString stelmoReport = common::readMaterialFile(
@@ -45,7 +46,8 @@ protected:
     static inline icru4::Grid grid;
 };
 
-TEST_F(ShippedTable, CoversTheEnergiesBothProgramsAccept) {
+TEST_F(ShippedTable, CoversTheEnergiesBothProgramsAccept)
+{
     EXPECT_LE(rows.front().energyKeV, 1.0);
     EXPECT_GE(rows.back().energyKeV, 1000.0);
     // Rhunel samples only where 12.4 x(1) < E < 12.4 x(45).
@@ -64,7 +66,8 @@ struct MuCase {
 
 class ShippedAttenuation : public ShippedTable, public ::testing::WithParamInterface<MuCase> {};
 
-TEST_P(ShippedAttenuation, InterpolatesToTheLibraryTotalWithinOnePercent) {
+TEST_P(ShippedAttenuation, InterpolatesToTheLibraryTotalWithinOnePercent)
+{
     const double mu = icru4::interpolatedAttenuation(rows, GetParam().keV);
     EXPECT_NEAR(mu / GetParam().mu, 1.0, 0.01) << mu;
 }
@@ -83,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Energies, ShippedAttenuation,
 // Above the library's tables (800 keV) nearly all attenuation is Compton scattering on
 // practically free electrons: Klein-Nishina times the electron density, from textbook
 // constants, bounds the table from below within a fraction of a per cent.
-TEST_F(ShippedTable, FollowsKleinNishinaNearOneMeV) {
+TEST_F(ShippedTable, FollowsKleinNishinaNearOneMeV)
+{
     constexpr double electronRadius = 2.8179403262e-13; // cm
     constexpr double avogadro = 6.02214076e23;          // 1/mol
     constexpr double pi = 3.14159265358979323846;
@@ -110,16 +114,19 @@ TEST_F(ShippedTable, FollowsKleinNishinaNearOneMeV) {
 // against (1 + cos^2 theta) sin theta F^2 with F as its reference curve takes it.
 class ShippedGrid : public ShippedTable, public ::testing::WithParamInterface<double> {};
 
-TEST_P(ShippedGrid, SamplerFollowsTheReferenceCurve) {
+TEST_P(ShippedGrid, SamplerFollowsTheReferenceCurve)
+{
     EXPECT_LT(icru4::samplerKsDistance(grid, GetParam(), tableF), ksBound);
 }
 
 #ifdef MCT_HAVE_XRL
-TEST_P(ShippedGrid, SamplerFollowsTheLibraryFormFactor) {
+TEST_P(ShippedGrid, SamplerFollowsTheLibraryFormFactor)
+{
     EXPECT_LT(icru4::samplerKsDistance(grid, GetParam(), icru4::formFactor), ksBound);
 }
 
-TEST_P(ShippedGrid, ReferenceCurveMatchesTheLibrary) {
+TEST_P(ShippedGrid, ReferenceCurveMatchesTheLibrary)
+{
     const auto table = icru4::referenceCurve(GetParam(), tableF);
     const auto library = icru4::referenceCurve(GetParam(), icru4::formFactor);
     for (int i = 1; i <= 180; ++i)
@@ -134,13 +141,15 @@ INSTANTIATE_TEST_SUITE_P(Energies, ShippedGrid,
                              return "keV" + std::to_string(int(info.param * 10)) + "tenths";
                          });
 
-TEST_F(ShippedTable, SamplerStaysWithinBoundAtEveryHalfKeV) {
+TEST_F(ShippedTable, SamplerStaysWithinBoundAtEveryHalfKeV)
+{
     for (double keV = 10; keV <= 150; keV += 0.5)
         EXPECT_LT(icru4::samplerKsDistance(grid, keV, tableF), ksBound) << keV << " keV";
 }
 
 // The exact distance notices a grid whose weights ignore the form factor (W as x^2).
-TEST_F(ShippedTable, DistanceSeesWeightsWithoutFormFactor) {
+TEST_F(ShippedTable, DistanceSeesWeightsWithoutFormFactor)
+{
     icru4::Grid flat = grid;
     for (std::size_t i = 0; i < flat.x.size(); ++i)
         flat.w[i] = flat.x[i] * flat.x[i] - flat.x[0] * flat.x[0];
@@ -150,7 +159,8 @@ TEST_F(ShippedTable, DistanceSeesWeightsWithoutFormFactor) {
 // The form factor between grid points, as the reference curve interpolates it, against
 // the tissue's F from xraylib 4.0.0 (tools/icru4gen, formFactor), kept here so that the
 // check runs without the library.
-TEST_F(ShippedTable, FormFactorBetweenGridPointsMatchesTheLibrary) {
+TEST_F(ShippedTable, FormFactorBetweenGridPointsMatchesTheLibrary)
+{
     struct Point {
         double x, f;
     };
@@ -160,7 +170,8 @@ TEST_F(ShippedTable, FormFactorBetweenGridPointsMatchesTheLibrary) {
 }
 
 #ifdef MCT_HAVE_XRL
-TEST_F(ShippedTable, AttenuationWithinOnePercentOfTheLibraryFromFiveKeVToOneMeV) {
+TEST_F(ShippedTable, AttenuationWithinOnePercentOfTheLibraryFromFiveKeVToOneMeV)
+{
     for (double keV = 5; keV <= 999; keV *= 1.0005) {
         // Above its tables the library has no total; there the extension stands in.
         const double reference = keV <= icru4::libraryTopKeV ? icru4::libraryTotalAttenuation(keV)
@@ -170,7 +181,8 @@ TEST_F(ShippedTable, AttenuationWithinOnePercentOfTheLibraryFromFiveKeVToOneMeV)
     }
 }
 
-TEST(AttenuationExtension, JoinsTheLibraryAtItsLastEnergy) {
+TEST(AttenuationExtension, JoinsTheLibraryAtItsLastEnergy)
+{
     using icru4::Process;
     for (Process p : {Process::Photoelectric, Process::Coherent, Process::Incoherent}) {
         const double at = icru4::linearAttenuation(p, icru4::libraryTopKeV);

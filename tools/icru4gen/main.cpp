@@ -42,7 +42,8 @@ constexpr double designHighKeV = 150;
 // f(x) = acceptance * F^2 * x by its mean; the cumulative error that leaves is about
 // |f'| h^2 / 8 over the total weight M. Equal errors need a point density in ln x
 // proportional to x sqrt(max over energies of |f'|/M), with a floor set by largestRatio.
-std::vector<double> designGrid() {
+std::vector<double> designGrid()
+{
     constexpr int fine = 4000;
     const double u0 = std::log(firstX);
     const double u1 = std::log(lastX);
@@ -117,7 +118,8 @@ std::vector<double> designGrid() {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: icru4gen OUTPUT-FILE\n");
         return 1;

@@ -13,20 +13,23 @@ constexpr double hcKeVAngstrom = 12.4;
 constexpr double rhunelPi = 3.141592;
 
 // Acceptance (1 + cos^2 theta) / 2 with cos theta = 1 - 2 u^2, u = x / k.
-double acceptance(double x, double k) {
+double acceptance(double x, double k)
+{
     const double u2 = (x / k) * (x / k);
     return 1 - 2 * u2 + 2 * u2 * u2;
 }
 
 // Its integral over x from 0.
-double acceptanceIntegral(double x, double k) {
+double acceptanceIntegral(double x, double k)
+{
     const double k2 = k * k;
     return x - 2 * x * x * x / (3 * k2) + 2 * std::pow(x, 5) / (5 * k2 * k2);
 }
 
 // Three-point Gauss-Legendre on [a, b]: exact to degree 5, never evaluates at an end,
 // so an integrand with ln x is safe at x = 0.
-template <typename F> double gauss3(F f, double a, double b) {
+template <typename F> double gauss3(F f, double a, double b)
+{
     static const double node = std::sqrt(0.6);
     const double mid = 0.5 * (a + b);
     const double half = 0.5 * (b - a);
@@ -35,7 +38,8 @@ template <typename F> double gauss3(F f, double a, double b) {
 
 } // namespace
 
-double interpolatedAttenuation(const std::vector<AttenuationRow> &rows, double keV) {
+double interpolatedAttenuation(const std::vector<AttenuationRow> &rows, double keV)
+{
     std::size_t i = 1;
     while (i + 1 < rows.size() && keV >= rows[i].energyKeV)
         ++i;
@@ -49,7 +53,8 @@ double interpolatedAttenuation(const std::vector<AttenuationRow> &rows, double k
     return mu;
 }
 
-double tableFormFactor(const Grid &grid, double x) {
+double tableFormFactor(const Grid &grid, double x)
+{
     std::size_t j = 1;
     while (j + 1 < grid.x.size() && x >= grid.x[j])
         ++j;
@@ -58,7 +63,8 @@ double tableFormFactor(const Grid &grid, double x) {
     return grid.f[j - 1] + (grid.f[j] - grid.f[j - 1]) * t;
 }
 
-double samplerKsDistance(const Grid &grid, double keV, const FormFactorFunction &formFactor) {
+double samplerKsDistance(const Grid &grid, double keV, const FormFactorFunction &formFactor)
+{
     const double k = keV / hcKeVAngstrom;
     if (k <= grid.x.front())
         return 1.0;
@@ -104,7 +110,8 @@ double samplerKsDistance(const Grid &grid, double keV, const FormFactorFunction 
     return distance;
 }
 
-std::array<double, 181> referenceCurve(double keV, const FormFactorFunction &formFactor) {
+std::array<double, 181> referenceCurve(double keV, const FormFactorFunction &formFactor)
+{
     std::array<double, 181> curve{};
     double largest = 0;
     for (int i = 1; i <= 180; ++i) {

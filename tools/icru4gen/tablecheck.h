@@ -46,8 +46,6 @@ double samplerKsDistance(const Grid &grid, double keV, const FormFactorFunction 
 std::array<double, 181> referenceCurve(double keV, const FormFactorFunction &formFactor);
 
 // The momentum transfer at which the sampler's photon energy keV reaches sin(theta/2) = 1.
-inline double largestMomentumTransfer(double keV) {
-    return keV / 12.4;
-}
+inline double largestMomentumTransfer(double keV) { return keV / 12.4; }
 
 } // namespace icru4

@@ -16,7 +16,8 @@ constexpr double pi = 3.14159265358979323846;
 
 // A library error means the generator was asked for something outside its tables:
 // a bug here, not a condition to recover from.
-double checked(double value, xrl_error *error, const char *what) {
+double checked(double value, xrl_error *error, const char *what)
+{
     if (error != nullptr) {
         std::fprintf(stderr, "icru4gen: %s: %s\n", what, error->message);
         xrl_error_free(error);
@@ -25,27 +26,33 @@ double checked(double value, xrl_error *error, const char *what) {
     return value;
 }
 
-double photo(int z, double keV) {
+double photo(int z, double keV)
+{
     xrl_error *error = nullptr;
     return checked(CS_Photo(z, keV, &error), error, "CS_Photo");
 }
-double rayleigh(int z, double keV) {
+double rayleigh(int z, double keV)
+{
     xrl_error *error = nullptr;
     return checked(CS_Rayl(z, keV, &error), error, "CS_Rayl");
 }
-double compton(int z, double keV) {
+double compton(int z, double keV)
+{
     xrl_error *error = nullptr;
     return checked(CS_Compt(z, keV, &error), error, "CS_Compt");
 }
-double kleinNishina(double keV) {
+double kleinNishina(double keV)
+{
     xrl_error *error = nullptr;
     return checked(CS_KN(keV, &error), error, "CS_KN");
 }
-double atomicFormFactor(int z, double x) {
+double atomicFormFactor(int z, double x)
+{
     xrl_error *error = nullptr;
     return checked(FF_Rayl(z, x, &error), error, "FF_Rayl");
 }
-double atomicWeight(int z) {
+double atomicWeight(int z)
+{
     xrl_error *error = nullptr;
     return checked(AtomicWeight(z, &error), error, "AtomicWeight");
 }
@@ -53,7 +60,8 @@ double atomicWeight(int z) {
 // Coherent cross section in cm^2/g from the library's differential cross section,
 // integrated over x^2 (the form factor lives on x, and at high energy all the weight sits
 // at small angles): dOmega = 2 pi sin(theta) dtheta = 4 pi d(x^2) / k^2, k = E/hc.
-double coherentIntegral(int z, double keV) {
+double coherentIntegral(int z, double keV)
+{
     const double hc = 12.398419843320026; // keV angstrom, the library's own constant
     const double k = keV / hc;
     // Steps even in ln x from k * 1e-6 (below it F is constant and the weight ~x^2
@@ -79,7 +87,8 @@ double coherentIntegral(int z, double keV) {
     return sum * h / 3 + dcs0 * 4 * pi / (k * k) * xLow * xLow;
 }
 
-double elementCrossSection(Process process, int z, double keV) {
+double elementCrossSection(Process process, int z, double keV)
+{
     const double top = libraryTopKeV;
     switch (process) {
     case Process::Photoelectric:
@@ -105,19 +114,22 @@ double elementCrossSection(Process process, int z, double keV) {
 
 } // namespace
 
-double linearAttenuation(Process process, double keV) {
+double linearAttenuation(Process process, double keV)
+{
     double massAttenuation = 0;
     for (const Element &e : tissueElements)
         massAttenuation += e.massFraction * elementCrossSection(process, e.z, keV);
     return tissueDensity * massAttenuation;
 }
 
-double totalAttenuation(double keV) {
+double totalAttenuation(double keV)
+{
     return linearAttenuation(Process::Photoelectric, keV) +
            linearAttenuation(Process::Coherent, keV) + linearAttenuation(Process::Incoherent, keV);
 }
 
-double libraryTotalAttenuation(double keV) {
+double libraryTotalAttenuation(double keV)
+{
     double massAttenuation = 0;
     for (const Element &e : tissueElements) {
         xrl_error *error = nullptr;
@@ -126,7 +138,8 @@ double libraryTotalAttenuation(double keV) {
     return tissueDensity * massAttenuation;
 }
 
-double formFactor(double x) {
+double formFactor(double x)
+{
     double weighted = 0;
     double atoms = 0;
     for (const Element &e : tissueElements) {
@@ -138,7 +151,8 @@ double formFactor(double x) {
     return std::sqrt(weighted / atoms);
 }
 
-double formFactorWeight(double a, double b) {
+double formFactorWeight(double a, double b)
+{
     // Simpson's rule in x with F^2 2x; the form factor is smooth, and 512 steps per
     // grid interval put the rounding well below the 7 digits written.
     constexpr int steps = 512;

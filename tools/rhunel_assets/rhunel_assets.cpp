@@ -98,7 +98,8 @@ int makeFormula(const QString &out)
     const auto Sub = [](const char *s) { return Piece{QString::fromUtf8(s), Place::Sub, false}; };
     const auto Sup = [](const char *s) { return Piece{QString::fromUtf8(s), Place::Sup, false}; };
 
-    f.japanese(12, 30, QStringLiteral("干渉性散乱の微分断面積（θ方向へ散乱される確率）は次式で表される．"),
+    f.japanese(12, 30,
+               QStringLiteral("干渉性散乱の微分断面積（θ方向へ散乱される確率）は次式で表される．"),
                15);
 
     // d sigma_coh / d theta = d sigma_TM / d theta . Fm^2(x)
@@ -112,8 +113,8 @@ int makeFormula(const QString &out)
     x = f.run(78, y2, {R("= ")});
     x = f.fraction(x, y2, {R("1")}, {R("2")});
     f.run(x, y2,
-          {I("r"), Sub("0"), Sup("2"), R(" (1 + cos"), Sup("2"), I("θ"), R(") · 2π sin"),
-           I("θ"), R(" · "), I("F"), Sub("m"), Sup("2"), R("("), I("x"), R(")")});
+          {I("r"), Sub("0"), Sup("2"), R(" (1 + cos"), Sup("2"), I("θ"), R(") · 2π sin"), I("θ"),
+           R(" · "), I("F"), Sub("m"), Sup("2"), R("("), I("x"), R(")")});
 
     f.japanese(12, 188, QStringLiteral("ここで，"), 15);
     struct Legend {
@@ -125,15 +126,14 @@ int makeFormula(const QString &out)
         {{I("d"), I("σ"), Sub("TM"), R("/"), I("d"), I("θ")},
          QStringLiteral("トムソンによる微分断面積"),
          {}},
-        {{I("r"), Sub("0")}, QStringLiteral("古典電子半径"),
+        {{I("r"), Sub("0")},
+         QStringLiteral("古典電子半径"),
          {R("= 2.818 × 10"), Sup("−13"), R(" cm")}},
         {{I("F"), Sub("m"), R("("), I("x"), R(")")},
          QStringLiteral("物質 m の atomic form factor"),
          {}},
-        {{I("x")}, QStringLiteral("momentum transfer"),
-         {R("= sin("), I("θ"), R("/2) / "), I("λ")}},
-        {{I("λ")}, QStringLiteral("光子の波長［Å］"),
-         {R("= 12.4 / "), I("h"), I("ν"), R("[keV]")}},
+        {{I("x")}, QStringLiteral("momentum transfer"), {R("= sin("), I("θ"), R("/2) / "), I("λ")}},
+        {{I("λ")}, QStringLiteral("光子の波長［Å］"), {R("= 12.4 / "), I("h"), I("ν"), R("[keV]")}},
     };
     double y = 214;
     for (const Legend &row : legend) {
@@ -200,8 +200,7 @@ int makeScreenshot(const QString &out)
     p.drawText(at({560, 230}), QStringLiteral("乱数サンプリング"));
     p.end();
 
-    const QImage scaled =
-        window.scaled(500, 624, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = window.scaled(500, 624, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!scaled.save(out, "JPEG", 90)) {
         std::fprintf(stderr, "rhunel_assets: cannot write %s\n", qPrintable(out));
         return 1;

@@ -34,8 +34,7 @@ QRectF scaled(const QWidget *w, double factor)
 }
 
 // A note with a thin leader from its top centre up to a point.
-void note(QPainter &p, const QString &text, QPointF centreTop, QPointF pointsAt,
-          const QColor &ink)
+void note(QPainter &p, const QString &text, QPointF centreTop, QPointF pointsAt, const QColor &ink)
 {
     const QFontMetricsF m(p.font());
     const double width = m.horizontalAdvance(text);
@@ -102,8 +101,8 @@ int main(int argc, char **argv)
                        plot.top() + y / 500.0 * plot.height());
     };
     const double lawAt520 = 36 + (520 - 200) / 819.4 * 414; // y of exp(-μx) at x = 520
-    note(p, QStringLiteral("乱数サンプリング"), onPlot(420, 80), onPlot(430, 36 + 230 / 819.4 * 414 - 8),
-         SampledInk);
+    note(p, QStringLiteral("乱数サンプリング"), onPlot(420, 80),
+         onPlot(430, 36 + 230 / 819.4 * 414 - 8), SampledInk);
     note(p, QStringLiteral("理論計算"), onPlot(640, 330), onPlot(540, lawAt520 + 12), TheoryInk);
 
     // Under the window: the two steps and the two means.
@@ -115,12 +114,11 @@ int main(int argc, char **argv)
     auto bottomCentre = [](const QRectF &r) { return QPointF(r.center().x(), r.bottom()); };
     note(p, QStringLiteral("①光子エネルギー入力"), QPointF(energy.center().x() + 10, row2),
          bottomCentre(energy), NoteInk);
-    note(p, QStringLiteral("理論計算値"), QPointF(theory.center().x(), row1),
-         bottomCentre(theory), NoteInk);
+    note(p, QStringLiteral("理論計算値"), QPointF(theory.center().x(), row1), bottomCentre(theory),
+         NoteInk);
     note(p, QStringLiteral("乱数サンプリング"), QPointF(sampled.center().x() + 20, row2),
          bottomCentre(sampled), SampledInk);
-    note(p, QStringLiteral("②クリック"), QPointF(go.center().x(), row1), bottomCentre(go),
-         NoteInk);
+    note(p, QStringLiteral("②クリック"), QPointF(go.center().x(), row1), bottomCentre(go), NoteInk);
     p.end();
 
     const QString out = QString::fromLocal8Bit(argv[1]);
