@@ -22,9 +22,10 @@ starts() {
 
 # Under a virtual X server, click through the title and information windows of a
 # photon program and check that its main window opens: it found the installed data
-# file from a working directory that has none.
+# file from a working directory that has none. Each window is told by its size, so a
+# window that is slow to map or to hide only delays the next poll.
 reaches_main_window() {
-    local exe=$1 caption=$2 next_x=$3 next_y=$4 ok_x=$5 ok_y=$6 main_size=$7
+    local exe=$1 title_size=$2 next_at=$3 info_size=$4 ok_at=$5 main_size=$6
     command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
         echo "skipped: no Xvfb or xdotool"
         return 0
@@ -38,31 +39,29 @@ reaches_main_window() {
     (cd "$work/home" && HOME="$work/home" DISPLAY=$display QT_QPA_PLATFORM=xcb \
         exec timeout 60 "$exe" >/dev/null 2>&1) &
     local program=$!
-    local seen=""
-    for step in 1 2 3; do
-        local win=""
-        for _ in $(seq 100); do
-            win=$(DISPLAY=$display xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | tail -1 || true)
-            [ -n "$win" ] && break
-            sleep 0.1
+    local seen="" win geometry pos size x y
+    for _ in $(seq 150); do
+        sleep 0.2
+        for win in $(DISPLAY=$display xdotool search --onlyvisible --class "$(basename "$exe")" \
+            2>/dev/null || true); do
+            geometry=$(DISPLAY=$display xdotool getwindowgeometry "$win" 2>/dev/null || true)
+            pos=$(echo "$geometry" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
+            size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
+            [ -n "$pos" ] || continue
+            x=${pos%,*} y=${pos#*,}
+            case $size in
+            "$main_size") seen=main ;;
+            "$title_size")
+                DISPLAY=$display xdotool mousemove $((x + ${next_at%,*})) $((y + ${next_at#*,})) \
+                    click 1 || true
+                ;;
+            "$info_size")
+                DISPLAY=$display xdotool mousemove $((x + ${ok_at%,*})) $((y + ${ok_at#*,})) \
+                    click 1 || true
+                ;;
+            esac
         done
-        [ -n "$win" ] || break
-        local geometry
-        geometry=$(DISPLAY=$display xdotool getwindowgeometry "$win")
-        local pos size
-        pos=$(echo "$geometry" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
-        size=$(echo "$geometry" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
-        if [ "$size" = "$main_size" ]; then
-            seen=main
-            break
-        fi
-        local x=${pos%,*} y=${pos#*,}
-        if [ $step -eq 1 ]; then
-            DISPLAY=$display xdotool mousemove $((x + next_x)) $((y + next_y)) click 1
-        else
-            DISPLAY=$display xdotool mousemove $((x + ok_x)) $((y + ok_y)) click 1
-        fi
-        sleep 0.5
+        [ "$seen" = main ] && break
     done
     kill $program $xvfb 2>/dev/null || true
     wait $program $xvfb 2>/dev/null || true
@@ -76,9 +75,10 @@ check_tree() {
         starts "$root/bin/$program"
     done
     [ -f "$root/share/monte-carlo-teaching/ICRU4.dat" ] || fail "data file not installed"
-    # Next and OK buttons, in pixels from each window's corner; the main window's size.
-    reaches_main_window "$root/bin/stelmo" "Free Path Length" 408 516 828 600 736x747
-    reaches_main_window "$root/bin/rhunel" "干渉性散乱|Coherent Scattering" 504 552 712 548 624x753
+    # title window's size and its Next button, information window's size and its OK
+    # button (in pixels from the window's corner), the main window's size
+    reaches_main_window "$root/bin/stelmo" 822x570 408,516 1059x692 828,600 736x747
+    reaches_main_window "$root/bin/rhunel" 1038x607 504,552 926x626 712,548 624x753
     for id in Dartley Stelmo Rhunel; do
         [ -f "$root/share/applications/org.mcteaching.$id.desktop" ] || fail "$id launcher"
         [ -f "$root/share/metainfo/org.mcteaching.$id.metainfo.xml" ] || fail "$id metainfo"
