@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "form.h"
 
+#include "application.h"
+
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace common {
 
 Form::Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+    : border_(border)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -32,6 +36,16 @@ bool Form::showForm()
     }
     show();
     return true;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (border_ == Border::Main) {
+        event->accept();
+        endProgram();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 } // namespace common

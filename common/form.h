@@ -9,6 +9,8 @@ namespace common {
 
 // A fixed-size, centred window without minimise or maximise box. Its load handler
 // runs once, before the window is first shown, as the programs' hand-overs expect.
+// Closing a main window ends the program: the title windows before it are only
+// hidden, and without this the process would live on unseen.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -23,9 +25,11 @@ public:
 
 protected:
     virtual bool Load() { return true; }
+    void closeEvent(QCloseEvent *event) override;
     Controls controls_;
 
 private:
+    Border border_;
     bool loaded_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include "application.h"
 #include "picturebox.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -94,13 +93,6 @@ void Form1::Command3_Click()
     Text2->clear();
     Text3->clear();
     module_->Initialize();
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The title window is only hidden: without this the process would live on unseen.
-    event->accept();
-    endProgram();
 }
 
 } // namespace dartley

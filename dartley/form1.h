@@ -31,7 +31,6 @@ public:
 
 protected:
     bool Load() override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Command1_Click();

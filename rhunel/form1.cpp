@@ -6,7 +6,6 @@
 #include "numbertext.h"
 #include "picturebox.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -138,13 +137,6 @@ void Form1::Command3_Click()
     Text2->clear();
     module_->CurveReady = 0;
     Command1->setText(QStringLiteral("GO"));
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The title windows are only hidden: without this the process would live on unseen.
-    event->accept();
-    endProgram();
 }
 
 } // namespace rhunel

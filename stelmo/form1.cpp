@@ -6,7 +6,6 @@
 #include "physics.h"
 #include "picturebox.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -158,13 +157,6 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(QStringLiteral("GO"));
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The title windows are only hidden: without this the process would live on unseen.
-    event->accept();
-    endProgram();
 }
 
 } // namespace stelmo
