@@ -10,7 +10,6 @@
 namespace common {
 
 Form::Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips)
-    : border_(border)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -40,7 +39,8 @@ bool Form::showForm()
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    if (border_ == Border::Main) {
+    // The window type is what the border chose: main windows are Qt::Window.
+    if (windowType() == Qt::Window) {
         event->accept();
         endProgram();
         return;

@@ -29,7 +29,6 @@ protected:
     Controls controls_;
 
 private:
-    Border border_;
     bool loaded_ = false;
 };
 
