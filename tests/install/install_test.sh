@@ -96,7 +96,10 @@ echo "cmake --install: ok"
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/*.deb)
-dpkg-deb --info "$deb" | grep -q 'Depends:.*libqt6widgets6' || fail "no dependency on Qt found in $deb"
+# read the whole control first: grep -q stops early, and under pipefail the writer's
+# broken pipe would count as no match
+control=$(dpkg-deb --field "$deb" Depends)
+grep -q 'libqt6widgets6' <<<"$control" || fail "no dependency on Qt found in $deb: $control"
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr"
 echo ".deb: ok"
