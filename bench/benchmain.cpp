@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Google Benchmark inside a QApplication, so benchmarks can drive real windows.
-#include "application.h"
+#include "common/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

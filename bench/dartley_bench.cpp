@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
-#include "form2.h"
+#include "dartley/form1.h"
+#include "dartley/form2.h"
 
 #include <QApplication>
 #include <QPushButton>

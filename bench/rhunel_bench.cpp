@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "physics.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/picturebox.h"
+#include "rhunel/form1.h"
+#include "rhunel/physics.h"
 
-#include "../tests/rhunel/synthetictable.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
 #include <QLineEdit>

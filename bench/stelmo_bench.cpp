@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "materialfile.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/materialfile.h"
+#include "common/picturebox.h"
+#include "stelmo/form1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

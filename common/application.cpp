@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
+#include "common/application.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "form.h"
+#include "common/form.h"
 
-#include "application.h"
+#include "common/application.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "formkit.h"
+#include "common/formkit.h"
 
 #include <QWidget>
+
+#include <memory>
+#include <utility>
 
 namespace common {
 
@@ -22,6 +25,16 @@ public:
     // handler refused (the form then stays hidden).
     bool showForm();
     bool isLoaded() const { return loaded_; }
+
+    // The hand-over to the next window: made the first time, then loaded and shown;
+    // this one hides once the next is on screen (it stays loaded, with its state).
+    template <class Next, class... Args> void handOver(std::unique_ptr<Next> &next, Args &&...args)
+    {
+        if (!next)
+            next = std::make_unique<Next>(std::forward<Args>(args)...);
+        if (next->showForm())
+            hide();
+    }
 
 protected:
     virtual bool Load() { return true; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "formkit.h"
+#include "common/formkit.h"
 
-#include "picturebox.h"
+#include "common/picturebox.h"
 
 #include <QFont>
 #include <QLabel>
@@ -44,7 +44,7 @@ void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole ba
     w->setPalette(pal);
 }
 
-QWidget *makeLabel(QWidget *form, const ControlDef &row)
+QLabel *makeLabel(QWidget *form, const ControlDef &row)
 {
     auto *l = new QLabel(QString::fromUtf8(row.text), form);
     l->setFont(layoutFont(row.font));
@@ -58,7 +58,7 @@ QWidget *makeLabel(QWidget *form, const ControlDef &row)
     return l;
 }
 
-QWidget *makeTextBox(QWidget *form, const ControlDef &row)
+QLineEdit *makeTextBox(QWidget *form, const ControlDef &row)
 {
     auto *t = new QLineEdit(QString::fromUtf8(row.text), form);
     t->setFont(layoutFont(row.font));
@@ -68,7 +68,7 @@ QWidget *makeTextBox(QWidget *form, const ControlDef &row)
     return t;
 }
 
-QWidget *makeButton(QWidget *form, const ControlDef &row)
+QPushButton *makeButton(QWidget *form, const ControlDef &row)
 {
     auto *b = new QPushButton(QString::fromUtf8(row.text), form);
     b->setFont(layoutFont(row.font));
@@ -78,7 +78,7 @@ QWidget *makeButton(QWidget *form, const ControlDef &row)
     return b;
 }
 
-QWidget *makePicture(QWidget *form, const ControlDef &row)
+PictureBox *makePicture(QWidget *form, const ControlDef &row)
 {
     auto *p = new PictureBox(form);
     p->setSunkenBorder(row.flags & SunkenBorder);
@@ -98,13 +98,21 @@ QWidget *makePicture(QWidget *form, const ControlDef &row)
     return p;
 }
 
-QWidget *makeLine(QWidget *form, const ControlDef &row)
+LineShape *makeLine(QWidget *form, const ControlDef &row)
 {
     const QColor colour =
         row.fore != colours::None ? QColor::fromRgba(row.fore) : QColor(Qt::black);
     return new LineShape(QPoint(twipsToPixels(row.left), twipsToPixels(row.top)),
                          QPoint(twipsToPixels(row.width), twipsToPixels(row.height)), row.lineWidth,
                          colour, form);
+}
+
+// Hands the new control to the member its row is bound to.
+template <class T> T *fill(const ControlDef &row, T *control)
+{
+    if (row.bind.target)
+        *static_cast<T **>(row.bind.target) = control;
+    return control;
 }
 
 } // namespace
@@ -140,18 +148,19 @@ void LineShape::paintEvent(QPaintEvent *)
 void Controls::build(QWidget *form, std::initializer_list<ControlDef> table)
 {
     for (const ControlDef &row : table) {
+        const ControlKind kind = row.bind.target ? row.bind.kind : row.kind;
         QWidget *w = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label: w = makeLabel(form, row); break;
-        case ControlKind::TextBox: w = makeTextBox(form, row); break;
-        case ControlKind::Button: w = makeButton(form, row); break;
-        case ControlKind::Picture: w = makePicture(form, row); break;
-        case ControlKind::Line: w = makeLine(form, row); break;
+        switch (kind) {
+        case ControlKind::Label: w = fill<QLabel>(row, makeLabel(form, row)); break;
+        case ControlKind::TextBox: w = fill<QLineEdit>(row, makeTextBox(form, row)); break;
+        case ControlKind::Button: w = fill<QPushButton>(row, makeButton(form, row)); break;
+        case ControlKind::Picture: w = fill<PictureBox>(row, makePicture(form, row)); break;
+        case ControlKind::Line: w = fill<LineShape>(row, makeLine(form, row)); break;
         }
         w->setObjectName(QString::fromLatin1(row.name));
         if (row.toolTip)
             w->setToolTip(QString::fromUtf8(row.toolTip));
-        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line)
+        if (kind == ControlKind::Label || kind == ControlKind::Line)
             w->setFocusPolicy(Qt::NoFocus);
         byName_[QString::fromLatin1(row.name)] = w;
     }
@@ -191,11 +200,10 @@ LineShape *Controls::lineShape(const char *name) const
     return checked<LineShape>(widget(name), name);
 }
 
-void Controls::setTabOrder(std::initializer_list<const char *> names) const
+void Controls::setTabOrder(std::initializer_list<QWidget *> order)
 {
     QWidget *previous = nullptr;
-    for (const char *name : names) {
-        QWidget *w = widget(name);
+    for (QWidget *w : order) {
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;

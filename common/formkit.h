@@ -16,6 +16,7 @@ class QPushButton;
 namespace common {
 
 class PictureBox;
+class LineShape;
 
 // Window layouts are tables of controls in twips (15 to the logical pixel); one
 // piece of code turns every row into a widget, so no window repeats geometry calls.
@@ -60,9 +61,23 @@ struct ScaleDef {
     double left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The member of a form that a row fills. Its type decides the kind of control, so a
+// row bound to a member of the wrong type, or to a misspelt member, does not compile.
+struct Bind {
+    Bind() = default;
+    Bind(QLabel **member) : target(member), kind(ControlKind::Label) {}
+    Bind(QLineEdit **member) : target(member), kind(ControlKind::TextBox) {}
+    Bind(QPushButton **member) : target(member), kind(ControlKind::Button) {}
+    Bind(PictureBox **member) : target(member), kind(ControlKind::Picture) {}
+    Bind(LineShape **member) : target(member), kind(ControlKind::Line) {}
+    void *target = nullptr;
+    ControlKind kind = ControlKind::Label;
+};
+
 struct ControlDef {
     const char *name = nullptr;
-    ControlKind kind = ControlKind::Label;
+    Bind bind{};                                  // the member it fills; kind then comes from it
+    ControlKind kind = ControlKind::Label;        // rows no handler touches (labels, lines)
     const char *text = "";                        // UTF-8
     int left = 0, top = 0, width = 0, height = 0; // a line: x1, y1, x2, y2
     FontDef font{};
@@ -73,6 +88,10 @@ struct ControlDef {
     ScaleDef scale{};
     const char *toolTip = nullptr;
 };
+
+// A row that fills a member of the form: named as the member, of the member's kind.
+// {MCT_BOUND(Text1), .left = ...}
+#define MCT_BOUND(member) .name = #member, .bind = &member
 
 // A line shape: two end points, a width and a colour; never takes input.
 class LineShape : public QWidget {
@@ -95,7 +114,8 @@ private:
 
 QFont layoutFont(const FontDef &font);
 
-// The widgets made from one table, by control name.
+// The widgets made from one table. Bound rows fill their members; every control can
+// also be found by its name (object name), which is what the layout checks read.
 class Controls {
 public:
     void build(QWidget *form, std::initializer_list<ControlDef> table);
@@ -106,7 +126,7 @@ public:
     PictureBox *picture(const char *name) const;
     LineShape *lineShape(const char *name) const;
     // Keyboard order of the controls that take the focus.
-    void setTabOrder(std::initializer_list<const char *> names) const;
+    static void setTabOrder(std::initializer_list<QWidget *> order);
 
 private:
     std::map<QString, QWidget *> byName_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "materialfile.h"
+#include "common/materialfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,8 +15,6 @@ namespace common {
 
 namespace {
 
-constexpr int MaxRows = 37;
-constexpr int GridRows = 45;
 constexpr int ItemsPerGridBlock = 3 * GridRows;
 // Longer than any number written sensibly; a longer item is not a number we read.
 constexpr int MaxItemLength = 64;
@@ -211,12 +209,12 @@ QString readMaterial(QIODevice &device, const QString &name, MaterialBlocks bloc
         return name + QStringLiteral(": the file is empty; it must start with the number of "
                                      "attenuation rows");
     const double n = items[0].value;
-    if (n != std::floor(n) || n < 0 || n > MaxRows)
+    if (n != std::floor(n) || n < 0 || n > MaxAttenuationRows)
         return reader.where(1, items[0].line) +
                QStringLiteral(": the number of attenuation rows is %1, but it must be a whole "
                               "number from 0 to %2")
                    .arg(n)
-                   .arg(MaxRows);
+                   .arg(MaxAttenuationRows);
     const int rows = static_cast<int>(n);
     const int needed = 2 + 4 * rows + (blocks == MaterialBlocks::All ? 2 * ItemsPerGridBlock : 0);
     if (QString error = reader.read(needed, items); !error.isEmpty())
@@ -292,8 +290,8 @@ QStringList materialFileCandidates()
 {
     const QString fileName = QString::fromLatin1(MaterialFileName);
     return {QDir::current().absoluteFilePath(fileName),
-            QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                            QStringLiteral("/../share/monte-carlo-teaching/") + fileName)};
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                            QStringLiteral(MCT_DATA_FROM_BINDIR) + QLatin1Char('/') + fileName)};
 }
 
 QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table)
@@ -308,6 +306,11 @@ QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table)
     for (const QString &path : candidates)
         report += QStringLiteral("\n  ") + QDir::toNativeSeparators(path);
     return report;
+}
+
+MaterialLoader materialFileLoader(MaterialBlocks blocks)
+{
+    return [blocks](MaterialTable &table) { return loadMaterialFile(blocks, table); };
 }
 
 } // namespace common

@@ -14,15 +14,25 @@ namespace common {
 // attenuation rows (blocks 1-3), Rhunel everything (blocks 1-5).
 enum class MaterialBlocks { Attenuation, All };
 
+// The sizes of the file's blocks: at most 37 attenuation rows, then two blocks of
+// exactly 45 grid rows. Every table below is built from them.
+inline constexpr int MaxAttenuationRows = 37;
+inline constexpr int GridRows = 45;
+
+// Column of an attenuation row: the three partial coefficients (1/cm), then the energy.
+inline constexpr int EnergyColumn = 4;
+
 // The tables as the programs keep them; every index starts at 1, element 0 is unused.
+// [row 1..37][col 1..3 coefficients 1/cm, col 4 energy keV]
+using AttenuationRows = std::array<std::array<double, EnergyColumn + 1>, MaxAttenuationRows + 1>;
+using GridColumn = std::array<double, GridRows + 1>; // [1..45]
+
 struct MaterialTable {
     int RowCount = 0; // N
-    std::array<std::array<double, 5>, 38>
-        AttenuationTable{}; // [row 1..37][col 1..3 coefficients 1/cm, col 4 energy keV]; index 0
-                            // unused
-    std::array<double, 46> MomentumTransfer{}; // [1..45] 1/angstrom
-    std::array<double, 46> CumulativeWeight{}; // [1..45]
-    std::array<double, 46> FormFactor{};       // [1..45]
+    AttenuationRows AttenuationTable{};
+    GridColumn MomentumTransfer{}; // 1/angstrom
+    GridColumn CumulativeWeight{};
+    GridColumn FormFactor{};
 };
 
 inline constexpr const char *MaterialFileName = "ICRU4.dat";
@@ -41,12 +51,16 @@ QString readMaterialText(const QByteArray &text, const QString &fileName, Materi
                          MaterialTable &table);
 
 // Where the programs look: the working directory first, then the data directory of the
-// installed program (QCoreApplication::applicationDirPath() + "/../share/monte-carlo-teaching").
+// installed program (the data folder the build installs it to, found from
+// QCoreApplication::applicationDirPath()).
 QStringList materialFileCandidates();
 
 // Finds the file among the candidates and reads it; on failure the report lists where it
 // looked. The first candidate that exists is the one read: a broken file in the working
 // directory is reported, not silently passed over for the installed one.
 QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table);
+
+// The programs' default loader: loadMaterialFile for the blocks the program reads.
+MaterialLoader materialFileLoader(MaterialBlocks blocks);
 
 } // namespace common

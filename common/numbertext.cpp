@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "numbertext.h"
+#include "common/numbertext.h"
 
 #include <charconv>
 #include <cmath>

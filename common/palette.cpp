@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "palette.h"
+#include "common/palette.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "picturebox.h"
+#include "common/picturebox.h"
 
-#include "palette.h"
+#include "common/palette.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "randomgenerator.h"
+#include "common/randomgenerator.h"
 
 namespace common {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "module1.h"
+#include "common/form.h"
+#include "dartley/module1.h"
 
 #include <memory>
 
@@ -18,13 +18,13 @@ public:
     Form1();
     ~Form1() override;
 
-    common::PictureBox *Picture1;
-    QPushButton *Command1; // "GO", then "Continue"
-    QPushButton *Command2; // "EXIT"
-    QPushButton *Command3; // "Reset"
-    QLineEdit *Text1;
-    QLineEdit *Text2;
-    QLineEdit *Text3;
+    common::PictureBox *Picture1 = nullptr;
+    QPushButton *Command1 = nullptr; // "GO", then "Continue"
+    QPushButton *Command2 = nullptr; // "EXIT"
+    QPushButton *Command3 = nullptr; // "Reset"
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
 
     Module1 &module() { return *module_; }
     common::Controls &controls() { return controls_; }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "dartley/form2.h"
 
-#include "form1.h"
-#include "picturebox.h"
+#include "common/picturebox.h"
+#include "dartley/form1.h"
 
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -73,14 +73,12 @@ Form2::Form2() : Form(Border::Dialog, QStringLiteral("円周率 π"), 10710, 879
              .text = "ドット数を増やしていくと，円周率は本来の値（3.141592・・・）に近づいていく．",
              .left = 960, .top = 7080, .width = 9105, .height = 285, .font = Body,
              .flags = AutoSize},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "OK", .left = 4440,
+            {MCT_BOUND(Command1), .text = "OK", .left = 4440,
              .top = 7560, .width = 1935, .height = 615, .font = {fonts::TimesNewRoman, 15.75}},
-            {.name = "Picture1", .kind = ControlKind::Picture, .left = 5880, .top = 240,
+            {MCT_BOUND(Picture1), .left = 5880, .top = 240,
              .width = 4095, .height = 3975, .back = colours::White},
         });
     // clang-format on
-    Picture1 = controls_.picture("Picture1");
-    Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
@@ -93,12 +91,6 @@ bool Form2::Load()
     return true;
 }
 
-void Form2::Command1_Click()
-{
-    if (!form1_)
-        form1_ = std::make_unique<Form1>();
-    if (form1_->showForm())
-        hide();
-}
+void Form2::Command1_Click() { handOver(form1_); }
 
 } // namespace dartley

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
+#include "common/form.h"
 
 #include <memory>
 
@@ -18,8 +18,8 @@ public:
     Form2();
     ~Form2() override;
 
-    common::PictureBox *Picture1;
-    QPushButton *Command1; // "OK"
+    common::PictureBox *Picture1 = nullptr;
+    QPushButton *Command1 = nullptr; // "OK"
 
     Form1 *form1() const { return form1_.get(); }
     common::Controls &controls() { return controls_; }

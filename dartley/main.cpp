@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form2.h"
+#include "common/application.h"
+#include "dartley/form2.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "module1.h"
+#include "dartley/module1.h"
 
-#include "numbertext.h"
-#include "picturebox.h"
+#include "common/numbertext.h"
+#include "common/picturebox.h"
 
 #include <QLineEdit>
 
@@ -45,19 +45,14 @@ void Module1::RunBatch()
 {
     common::PictureBox &p = *controls_.Picture1;
     for (int n = 0; n < PointsPerBatch; ++n) {
-        Random.RandomValues[1] = Random.RandomNext(Random.ShortLagIndex, Random.LongLagIndex);
-        Random.RandomValues[2] = Random.RandomNext(Random.ShortLagIndex, Random.LongLagIndex);
-        const double PointX = (0.5 - Random.RandomValues[1]) * 1000;
-        const double PointY = (0.5 - Random.RandomValues[2]) * 1000;
-        int colour = MissColour;
-        if (PointX * PointX + PointY * PointY <= RadiusSquared) {
+        const DartPoint point = nextPoint(Random);
+        if (point.hit)
             ++HitCount;
-            colour = HitColour;
-        }
-        p.circle({static_cast<float>(PointX), static_cast<float>(PointY)}, 1, colour);
+        // The drawing operation takes the coordinates as 32-bit reals.
+        p.circle({static_cast<float>(point.x), static_cast<float>(point.y)}, 1,
+                 point.hit ? HitColour : MissColour);
     }
-    PiEstimate = static_cast<double>(HitCount) / (1000.0 * static_cast<double>(BatchNumber));
-    PiEstimate *= 4.0;
+    PiEstimate = piEstimate(HitCount, BatchNumber);
     controls_.Text1->setText(common::formatFixed5(PiEstimate));
     controls_.Text2->setText(QString::number(PointsPerBatch * BatchNumber));
     controls_.Text3->setText(QString::number(HitCount));
@@ -65,6 +60,12 @@ void Module1::RunBatch()
     drawFrame();
     p.setDrawWidth(1);
     ++BatchNumber;
+}
+
+void Module1::clearResults()
+{
+    // Dartley's Reset starts over: the same points come again.
+    Initialize();
 }
 
 } // namespace dartley

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "randomgenerator.h"
+#include "common/randomgenerator.h"
+#include "dartley/physics.h"
 
 #include <cstdint>
 
@@ -25,11 +26,8 @@ struct Module1Controls {
 // counts those inside the inscribed circle: 4 x hits / points tends to pi.
 class Module1 {
 public:
-    static constexpr int PointsPerBatch = 1000;
-    static constexpr double HalfSide = 500.0;         // user units
-    static constexpr double RadiusSquared = 250000.0; // 500 squared
-    static constexpr int HitColour = 12;              // light red
-    static constexpr int MissColour = 9;              // light blue
+    static constexpr int HitColour = 12; // light red
+    static constexpr int MissColour = 9; // light blue
 
     explicit Module1(const Module1Controls &controls) : controls_(controls) {}
 
@@ -37,6 +35,8 @@ public:
     void Initialize();
     // One batch of points, plotted over the earlier ones; writes the three results.
     void RunBatch();
+    // Reset: the generator reseeded, the plot and the counters as after start-up.
+    void clearResults();
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Modulus};
     // 64-bit: a class that clicks for a whole lesson must not wrap the counts.

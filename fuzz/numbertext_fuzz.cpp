@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Whatever a user types, the numeric reading returns a number (possibly infinite)
 // and never crashes; formatting any such number stays within its pattern.
-#include "numbertext.h"
+#include "common/numbertext.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "module2.h"
+#include "common/form.h"
+#include "rhunel/module2.h"
 
 #include <memory>
 
@@ -15,16 +15,16 @@ namespace rhunel {
 class Form1 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form1(common::MaterialLoader source = {});
+    explicit Form1(common::MaterialLoader loader = dataFileLoader());
     ~Form1() override;
 
-    common::PictureBox *Picture1;
-    common::PictureBox *Picture2;
-    QLineEdit *Text1;      // photon energy, keV
-    QLineEdit *Text2;      // photons scattered so far
-    QPushButton *Command1; // "GO", then "Continue"
-    QPushButton *Command2; // "EXIT"
-    QPushButton *Command3; // "Clear"
+    common::PictureBox *Picture1 = nullptr;
+    common::PictureBox *Picture2 = nullptr;
+    QLineEdit *Text1 = nullptr;      // photon energy, keV
+    QLineEdit *Text2 = nullptr;      // photons scattered so far
+    QPushButton *Command1 = nullptr; // "GO", then "Continue"
+    QPushButton *Command2 = nullptr; // "EXIT"
+    QPushButton *Command3 = nullptr; // "Clear"
 
     Module2 &module() { return *module_; }
     common::Controls &controls() { return controls_; }
@@ -37,6 +37,7 @@ private:
     void Command2_Click();
     void Command3_Click();
 
+    common::MaterialLoader loader_;
     std::unique_ptr<Module2> module_;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "rhunel/form2.h"
 
-#include "form3.h"
-#include "picturebox.h"
+#include "common/picturebox.h"
+#include "rhunel/form3.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -16,8 +16,8 @@ namespace {
 constexpr FontDef Body{fonts::PGothic, 12};
 }
 
-Form2::Form2(common::MaterialLoader source)
-    : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), source_(std::move(source))
+Form2::Form2(common::MaterialLoader loader)
+    : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), loader_(std::move(loader))
 {
     // clang-format off
     controls_.build(
@@ -29,9 +29,9 @@ Form2::Form2(common::MaterialLoader source)
              .font = {fonts::PGothic, 15.75}, .flags = AutoSize},
             {.name = "Line1", .kind = ControlKind::Line, .left = 600, .top = 840,
              .width = 10920, .height = 840, .fore = colours::Red, .lineWidth = 2},
-            {.name = "Picture2", .kind = ControlKind::Picture, .left = 600, .top = 1320,
+            {MCT_BOUND(Picture2), .left = 600, .top = 1320,
              .width = 8340, .height = 4860, .back = colours::White, .flags = SunkenBorder},
-            {.name = "Picture1", .kind = ControlKind::Picture, .left = 9120, .top = 1320,
+            {MCT_BOUND(Picture1), .left = 9120, .top = 1320,
              .width = 5970, .height = 4665, .back = colours::White, .flags = SunkenBorder},
             {.name = "Label4", .kind = ControlKind::Label,
              .text = "物質 m の atomic form factor は，別ソフト（VORNEX）にデータが用意されています．",
@@ -49,13 +49,10 @@ Form2::Form2(common::MaterialLoader source)
                      "理論計算による散乱角度分布と比較してみましょう．",
              .left = 720, .top = 7440, .width = 14370, .height = 240, .font = Body,
              .flags = AutoSize},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "Next", .left = 6720,
+            {MCT_BOUND(Command1), .text = "Next", .left = 6720,
              .top = 8040, .width = 1695, .height = 495, .font = {fonts::TimesNewRoman, 14.25}},
         });
     // clang-format on
-    Picture1 = controls_.picture("Picture1");
-    Picture2 = controls_.picture("Picture2");
-    Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
@@ -69,12 +66,6 @@ bool Form2::Load()
     return true;
 }
 
-void Form2::Command1_Click()
-{
-    if (!form3_)
-        form3_ = std::make_unique<Form3>(source_);
-    if (form3_->showForm())
-        hide();
-}
+void Form2::Command1_Click() { handOver(form3_, loader_); }
 
 } // namespace rhunel

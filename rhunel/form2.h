@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "module2.h"
+#include "common/form.h"
+#include "rhunel/module2.h"
 
 #include <memory>
 
@@ -17,12 +17,12 @@ class Form3;
 class Form2 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form2(common::MaterialLoader source = {});
+    explicit Form2(common::MaterialLoader loader = dataFileLoader());
     ~Form2() override;
 
-    common::PictureBox *Picture1; // atom diagram
-    common::PictureBox *Picture2; // the formula
-    QPushButton *Command1;        // "Next"
+    common::PictureBox *Picture1 = nullptr; // atom diagram
+    common::PictureBox *Picture2 = nullptr; // the formula
+    QPushButton *Command1 = nullptr;        // "Next"
 
     Form3 *form3() const { return form3_.get(); }
     common::Controls &controls() { return controls_; }
@@ -32,7 +32,7 @@ protected:
 
 private:
     void Command1_Click();
-    common::MaterialLoader source_;
+    common::MaterialLoader loader_;
     std::unique_ptr<Form3> form3_;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "form3.h"
+#include "rhunel/form3.h"
 
-#include "form1.h"
-#include "picturebox.h"
+#include "common/picturebox.h"
+#include "rhunel/form1.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -15,15 +15,15 @@ namespace {
 constexpr FontDef M{fonts::Meiryo, 14.25};
 }
 
-Form3::Form3(common::MaterialLoader source)
+Form3::Form3(common::MaterialLoader loader)
     : Form(Border::Dialog, QStringLiteral("Coherent Scattering"), 13890, 9390),
-      source_(std::move(source))
+      loader_(std::move(loader))
 {
     // clang-format off
     controls_.build(
         this,
         {
-            {.name = "Picture1", .kind = ControlKind::Picture, .left = 0, .top = 0,
+            {MCT_BOUND(Picture1), .left = 0, .top = 0,
              .width = 7560, .height = 9420, .back = colours::White, .flags = SunkenBorder},
             {.name = "Line1", .kind = ControlKind::Line, .left = 7680, .top = 960, .width = 8400,
              .height = 960, .fore = colours::Blue, .lineWidth = 2},
@@ -64,12 +64,10 @@ Form3::Form3(common::MaterialLoader source)
             {.name = "Label12", .kind = ControlKind::Label, .text = "画面下のグラフに表示される．",
              .left = 8040, .top = 6960, .width = 3990, .height = 420, .font = M,
              .flags = AutoSize},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "OK", .left = 9840,
+            {MCT_BOUND(Command1), .text = "OK", .left = 9840,
              .top = 7920, .width = 1695, .height = 615, .font = {fonts::TimesNewRoman, 18}},
         });
     // clang-format on
-    Picture1 = controls_.picture("Picture1");
-    Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
@@ -81,12 +79,6 @@ bool Form3::Load()
     return true;
 }
 
-void Form3::Command1_Click()
-{
-    if (!form1_)
-        form1_ = std::make_unique<Form1>(source_);
-    if (form1_->showForm())
-        hide();
-}
+void Form3::Command1_Click() { handOver(form1_, loader_); }
 
 } // namespace rhunel

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "module2.h"
+#include "common/form.h"
+#include "rhunel/module2.h"
 
 #include <memory>
 
@@ -16,11 +16,11 @@ class Form1;
 class Form3 : public common::Form {
     Q_OBJECT
 public:
-    explicit Form3(common::MaterialLoader source = {});
+    explicit Form3(common::MaterialLoader loader = dataFileLoader());
     ~Form3() override;
 
-    common::PictureBox *Picture1; // the main window after two batches
-    QPushButton *Command1;        // "OK"
+    common::PictureBox *Picture1 = nullptr; // the main window after two batches
+    QPushButton *Command1 = nullptr;        // "OK"
 
     Form1 *form1() const { return form1_.get(); }
     common::Controls &controls() { return controls_; }
@@ -30,7 +30,7 @@ protected:
 
 private:
     void Command1_Click();
-    common::MaterialLoader source_;
+    common::MaterialLoader loader_;
     std::unique_ptr<Form1> form1_;
 };
 

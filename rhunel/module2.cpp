@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "module2.h"
+#include "rhunel/module2.h"
 
-#include "application.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/picturebox.h"
 
 #include <QLineEdit>
 
@@ -29,30 +29,22 @@ struct PlacedText {
 };
 } // namespace
 
-Module2::Module2(const Module2Controls &controls, common::MaterialLoader source)
-    : controls_(controls), source_(std::move(source))
-{
-    if (!source_)
-        source_ = [](common::MaterialTable &t) {
-            return common::loadMaterialFile(common::MaterialBlocks::All, t);
-        };
-}
-
-QString Module2::Initialize()
+void Module2::Initialize(const common::MaterialTable &table)
 {
     Pi = ModulePi;
     Random.RandomInit();
-    common::MaterialTable table;
-    const QString report = source_(table);
-    if (!report.isEmpty())
-        return report; // no partial table is ever used
-    AttenuationTable = table.AttenuationTable;
     MomentumTransfer = table.MomentumTransfer;
     CumulativeWeight = table.CumulativeWeight;
     FormFactor = table.FormFactor;
     CumulativeTotal = CumulativeWeight[GridRows];
     AngleHistogram.fill(0);
-    return {};
+}
+
+void Module2::clearResults()
+{
+    PhotonCount = 0;
+    AngleHistogram.fill(0);
+    CurveReady = 0;
 }
 
 void Module2::DrawTrackFrame()
@@ -90,12 +82,6 @@ void Module2::DrawTrackFrame()
     }
     for (int r = 1; r <= 3; ++r)
         p.circle(InteractionPoint, r, LightRed);
-}
-
-QPointF Module2::trackEnd(double cosTheta, double sinTheta)
-{
-    return {InteractionPoint.x() - TrackLength * cosTheta,
-            InteractionPoint.y() - TrackLength * sinTheta};
 }
 
 void Module2::DrawTrack(double cosTheta, double sinTheta)

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "materialfile.h"
-#include "physics.h"
-#include "randomgenerator.h"
+#include "common/materialfile.h"
+#include "common/randomgenerator.h"
+#include "rhunel/physics.h"
 
 #include <QPointF>
 #include <QString>
 
-#include <array>
 #include <cstdint>
-#include <functional>
 
 class QLineEdit;
 
@@ -27,22 +25,21 @@ struct Module2Controls {
     QLineEdit *Text2 = nullptr;             // photons scattered so far
 };
 
-// Where Initialize gets the material table: the shared reader by default; tests
-// hand in a table of their own. Returns "" or the reader's report.
+// The whole material file, from the working directory or the installed data folder.
+inline common::MaterialLoader dataFileLoader()
+{
+    return common::materialFileLoader(common::MaterialBlocks::All);
+}
 
 // Coherent scattering of 500 photons a batch at one interaction point: samples the
 // angles, animates the tracks, accumulates the histogram and compares it with the
 // distribution the form factor predicts.
 class Module2 {
 public:
-    static constexpr int PhotonsPerBatch = 500;
-    static constexpr QPointF InteractionPoint{300, 300}; // Picture1 units
-    static constexpr double TrackLength = 200;           // Picture1 units
+    explicit Module2(const Module2Controls &controls) : controls_(controls) {}
 
-    explicit Module2(const Module2Controls &controls, common::MaterialLoader source = {});
-
-    // Pi, the generator, the table, the empty histogram. "" or the reader's report.
-    QString Initialize();
+    // Pi, the generator, the form-factor table, the empty histogram.
+    void Initialize(const common::MaterialTable &table);
     void DrawTrackFrame();
     void DrawTrack(double cosTheta, double sinTheta);
     void DrawAngularPlot();
@@ -50,9 +47,9 @@ public:
     // 500 photons. False when the program was asked to end during the batch: the
     // caller returns at once and nothing more is drawn.
     bool RunBatch();
-
-    // Where a track ends: forward (cos 1) to the left, straight back to the right.
-    static QPointF trackEnd(double cosTheta, double sinTheta);
+    // Clear: no photons, an empty histogram, and the curve computed afresh at the next
+    // energy; the generator and the table stay as they are.
+    void clearResults();
 
     double Pi = 0;
     double PhotonEnergy = 0; // keV
@@ -60,7 +57,6 @@ public:
     std::int64_t PhotonCount = 0;
     int CurveReady = 0;
     double CumulativeTotal = 0;
-    std::array<std::array<double, 5>, 38> AttenuationTable{};
     Column MomentumTransfer{}; // 1/angstrom
     Column CumulativeWeight{};
     Column FormFactor{};
@@ -70,7 +66,6 @@ public:
 
 private:
     Module2Controls controls_;
-    common::MaterialLoader source_;
 };
 
 } // namespace rhunel

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "physics.h"
+#include "rhunel/physics.h"
+
+#include "common/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace rhunel {
+
+QPointF trackEnd(double cosTheta, double sinTheta)
+{
+    return {InteractionPoint.x() - TrackLength * cosTheta,
+            InteractionPoint.y() - TrackLength * sinTheta};
+}
 
 int gridRow(const Column &column, double value)
 {
@@ -25,6 +34,15 @@ double momentumTransferAt(const Column &MomentumTransfer, const Column &Cumulati
         return MomentumTransfer[j];
     return MomentumTransfer[j - 1] +
            ((u - CumulativeWeight[j - 1]) * (MomentumTransfer[j] - MomentumTransfer[j - 1])) / span;
+}
+
+double formFactorAt(const Column &MomentumTransfer, const Column &FormFactor, double x)
+{
+    const int j = gridRow(MomentumTransfer, x);
+    // The form factor falls roughly as a power of x: interpolate it against ln x.
+    const double t = (std::log(x) - std::log(MomentumTransfer[j - 1])) /
+                     (std::log(MomentumTransfer[j]) - std::log(MomentumTransfer[j - 1]));
+    return FormFactor[j - 1] + (FormFactor[j] - FormFactor[j - 1]) * t;
 }
 
 int angleBin(double cosTheta, double sinTheta, double pi)
@@ -69,8 +87,7 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
     }
 }
 
-Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
-                     double pi)
+Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, double pi)
 {
     Curve curve{};
     double largest = 0;
@@ -79,11 +96,7 @@ Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, d
         const double s = std::sin(theta * 0.5);
         const double lambda = Hc / energyKeV;
         const double x = s / lambda;
-        const int j = gridRow(MomentumTransfer, x);
-        // The form factor falls roughly as a power of x: interpolate it against ln x.
-        const double t = (std::log(x) - std::log(MomentumTransfer[j - 1])) /
-                         (std::log(MomentumTransfer[j]) - std::log(MomentumTransfer[j - 1]));
-        const double F = FormFactor[j - 1] + (FormFactor[j] - FormFactor[j - 1]) * t;
+        const double F = formFactor(x);
         const double w = (std::cos(theta) * std::cos(theta) + 1) * std::sin(theta);
         curve[i] = w * F * F;
         if (curve[i] >= largest)
@@ -93,6 +106,90 @@ Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, d
         for (int i = 1; i <= AngleBins; ++i)
             curve[i] /= largest;
     return curve;
+}
+
+Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
+                     double pi)
+{
+    return referenceCurve(
+        energyKeV, [&](double x) { return formFactorAt(MomentumTransfer, FormFactor, x); }, pi);
+}
+
+namespace {
+
+// Acceptance (1 + cos^2 theta) / 2 with cos theta = 1 - 2 u^2, u = x / k.
+double acceptance(double x, double k)
+{
+    const double u2 = (x / k) * (x / k);
+    return 1 - 2 * u2 + 2 * u2 * u2;
+}
+
+// Its integral over x from 0.
+double acceptanceIntegral(double x, double k)
+{
+    const double k2 = k * k;
+    return x - 2 * x * x * x / (3 * k2) + 2 * std::pow(x, 5) / (5 * k2 * k2);
+}
+
+// Three-point Gauss-Legendre on [a, b]: exact to degree 5, never evaluates at an end,
+// so an integrand with ln x is safe at x = 0.
+template <typename F> double gauss3(F f, double a, double b)
+{
+    static const double node = std::sqrt(0.6);
+    const double mid = 0.5 * (a + b);
+    const double half = 0.5 * (b - a);
+    return half * (5 * f(mid - half * node) + 8 * f(mid) + 5 * f(mid + half * node)) / 9;
+}
+
+} // namespace
+
+double samplerKsDistance(const Column &MomentumTransfer, const Column &CumulativeWeight,
+                         double energyKeV, const FormFactorFunction &formFactor)
+{
+    const double k = energyKeV / Hc;
+    if (k <= MomentumTransfer[1])
+        return 1.0;
+    auto trueDensity = [&](double x) {
+        const double f = formFactor(x);
+        return acceptance(x, k) * f * f * x;
+    };
+
+    // Points where both cumulative distributions are compared: fine steps below the
+    // grid (where the sampler draws nothing) and within every grid interval up to k.
+    constexpr int stepsPerInterval = 256;
+    std::vector<double> points{0.0};
+    auto addSteps = [&](double a, double b) {
+        for (int s = 1; s <= stepsPerInterval; ++s)
+            points.push_back(a + (b - a) * s / stepsPerInterval);
+    };
+    addSteps(0.0, MomentumTransfer[1]);
+    std::vector<double> sampled{0.0};
+    std::vector<double> truth{0.0};
+    for (int s = 1; s <= stepsPerInterval; ++s) {
+        sampled.push_back(0.0);
+        truth.push_back(truth.back() + gauss3(trueDensity, points[s - 1], points[s]));
+    }
+    double sampledBefore = 0;
+    for (int j = 2; j <= GridRows && MomentumTransfer[j - 1] < k; ++j) {
+        const double a = MomentumTransfer[j - 1];
+        const double b = std::min(MomentumTransfer[j], k);
+        const double slope =
+            (CumulativeWeight[j] - CumulativeWeight[j - 1]) / (MomentumTransfer[j] - a);
+        const std::size_t first = points.size();
+        addSteps(a, b);
+        for (std::size_t p = first; p < points.size(); ++p) {
+            sampled.push_back(sampledBefore + slope * (acceptanceIntegral(points[p], k) -
+                                                       acceptanceIntegral(a, k)));
+            truth.push_back(truth.back() + gauss3(trueDensity, points[p - 1], points[p]));
+        }
+        sampledBefore = sampled.back();
+    }
+    const double sampledTotal = sampled.back();
+    const double trueTotal = truth.back();
+    double distance = 0;
+    for (std::size_t p = 0; p < points.size(); ++p)
+        distance = std::max(distance, std::abs(sampled[p] / sampledTotal - truth[p] / trueTotal));
+    return distance;
 }
 
 bool EnergyRange::contains(double energyKeV) const
@@ -105,6 +202,30 @@ EnergyRange usableEnergies(const Column &MomentumTransfer)
     // At or below Hc x(1) every sampled x is rejected; at or above Hc x(45) the
     // angles near 180 degrees lie past the grid.
     return {Hc * MomentumTransfer[1], Hc * MomentumTransfer[GridRows]};
+}
+
+EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
+{
+    EnergyEntry entry;
+    // Only the empty text is the described warning; any other text is read.
+    if (text.isEmpty()) {
+        entry.verdict = EnergyEntry::Verdict::Empty;
+        entry.warning = QStringLiteral("  Input Photon energy  ");
+        return entry;
+    }
+    entry.energy = common::leadingNumber(text);
+    // Outside these bounds a batch would never end or the curve would read past the
+    // grid: refuse, and leave everything as it was.
+    const EnergyRange usable = usableEnergies(MomentumTransfer);
+    if (!usable.contains(entry.energy)) {
+        entry.verdict = EnergyEntry::Verdict::OutOfRange;
+        entry.warning = QStringLiteral("  Photon energy: above %1 keV and below %2 keV  ")
+                            .arg(QString::number(usable.lowKeV, 'g', 6),
+                                 QString::number(usable.highKeV, 'g', 6));
+        return entry;
+    }
+    entry.verdict = EnergyEntry::Verdict::Run;
+    return entry;
 }
 
 } // namespace rhunel

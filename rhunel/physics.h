@@ -4,24 +4,43 @@
 // transfer x = sin(theta/2)/lambda (weights proportional to the running integral of
 // F(x)^2 over x^2) and the Thomson factor (1 + cos^2 theta)/2 applied by rejection,
 // the same two-step method as the classic form-factor samplers of transport codes.
-// No widgets here: these are the numerics the windows show.
+// No widgets here: these are the numerics the windows show, and what the data tool
+// judges a table by.
 #pragma once
 
-#include "randomgenerator.h"
+#include "common/materialfile.h"
+#include "common/randomgenerator.h"
+
+#include <QPointF>
+#include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace rhunel {
 
-using Column = std::array<double, 46>;           // grid rows 1..45; element 0 idle
+using Column = common::GridColumn;               // grid rows 1..45; element 0 idle
 using Curve = std::array<double, 181>;           // degrees 1..180; element 0 idle
 using Histogram = std::array<std::int64_t, 181>; // bins 1..180; element 0 idle
 
-inline constexpr int GridRows = 45;
+inline constexpr int PhotonsPerBatch = 500;
+inline constexpr int GridRows = common::GridRows;
 inline constexpr int AngleBins = 180;
-inline constexpr double Hc = 12.4;           // keV x angstrom: lambda = Hc / E
-inline constexpr double ModulePi = 3.141592; // the program's six-decimal pi
+// hc in keV x angstrom, to three figures as the program has always used it:
+// lambda = Hc / E (the exact value is 12.398).
+inline constexpr double Hc = 12.4;
+// The program's own pi, to six decimals; it shifts the angle-bin edges by a few
+// millionths of a degree.
+inline constexpr double ModulePi = 3.141592;
+
+// The track plot's geometry in Picture1 units: every track starts at the interaction
+// point and is 200 units long.
+inline constexpr QPointF InteractionPoint{300, 300};
+inline constexpr double TrackLength = 200;
+
+// Where a track ends: forward (cos 1) to the left, straight back to the right.
+QPointF trackEnd(double cosTheta, double sinTheta);
 
 // Row j (2..45) of the first grid entry above value: the search passes a row whose
 // entry equals the value. Never beyond row 45, whatever the value.
@@ -30,6 +49,10 @@ int gridRow(const Column &column, double value);
 // Momentum transfer (1/angstrom) for a cumulative weight u: linear in the weight,
 // so x is uniform within each grid interval.
 double momentumTransferAt(const Column &MomentumTransfer, const Column &CumulativeWeight, double u);
+
+// The form factor at x as the reference curve takes it: linear in ln x between the
+// grid rows around x, the first interval extended below the grid.
+double formFactorAt(const Column &MomentumTransfer, const Column &FormFactor, double x);
 
 // The histogram bin (1..180) of a scattering angle given by its cosine and sine
 // (sine never negative), by the arctangent of sin/cos and the program's pi.
@@ -49,10 +72,24 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
                                  const Column &CumulativeWeight, double CumulativeTotal,
                                  double energyKeV, double pi = ModulePi);
 
-// (1 + cos^2 theta) F(x)^2 sin theta at 1..180 degrees, F interpolated linearly in
-// ln x, divided by its largest entry.
+using FormFactorFunction = std::function<double(double x)>;
+
+// (1 + cos^2 theta) F(x)^2 sin theta at 1..180 degrees, divided by its largest entry,
+// for any form factor (the data tool compares the table's with the library's).
+Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, double pi = ModulePi);
+// The program's curve: F from the table, as formFactorAt interpolates it.
 Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
                      double pi = ModulePi);
+
+// Kolmogorov-Smirnov distance, over the scattering angle, between what
+// sampleScattering draws at this energy and the coherent-scattering distribution
+// (1 + cos^2 theta) sin theta F(x(theta))^2 for the given F. The sampler's density in x
+// is exact: W's slope on each grid interval (x uniform within it), cut at
+// x = E / Hc (sin(theta/2) <= 1), times the acceptance (1 + cos^2 theta) / 2. The
+// distance is the same over x as over theta, since theta rises with x. 1 when the
+// energy is too low for any photon to be accepted.
+double samplerKsDistance(const Column &MomentumTransfer, const Column &CumulativeWeight,
+                         double energyKeV, const FormFactorFunction &formFactor);
 
 // Energies for which the grid covers every angle and some angle can occur:
 // strictly between Hc x(1) and Hc x(45).
@@ -62,5 +99,14 @@ struct EnergyRange {
     bool contains(double energyKeV) const;
 };
 EnergyRange usableEnergies(const Column &MomentumTransfer);
+
+// The verdict on a typed photon energy, before anything is run.
+struct EnergyEntry {
+    enum class Verdict { Run, Empty, OutOfRange };
+    Verdict verdict = Verdict::Empty;
+    double energy = 0.0; // keV, as read
+    QString warning;     // the warning box's text when it does not run
+};
+EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer);
 
 } // namespace rhunel

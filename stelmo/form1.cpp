@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
+#include "stelmo/form1.h"
 
-#include "application.h"
-#include "batchlock.h"
-#include "physics.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/batchlock.h"
+#include "common/picturebox.h"
+#include "stelmo/physics.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,12 +18,6 @@ constexpr FontDef Tnr12{fonts::TimesNewRoman, 12};
 constexpr FontDef Tnr1425{fonts::TimesNewRoman, 14.25};
 } // namespace
 
-common::MaterialLoader dataFileLoader()
-{
-    return
-        [](MaterialTable &table) { return loadMaterialFile(MaterialBlocks::Attenuation, table); };
-}
-
 Form1::Form1(common::MaterialLoader loader)
     : Form(Border::Main, QStringLiteral("Free Path Length"), 11040, 11205),
       loader_(std::move(loader))
@@ -32,17 +26,17 @@ Form1::Form1(common::MaterialLoader loader)
     controls_.build(
         this,
         {
-            {.name = "Picture1", .kind = ControlKind::Picture, .left = 240, .top = 120,
+            {MCT_BOUND(Picture1), .left = 240, .top = 120,
              .width = 10575, .height = 6495, .font = {fonts::TimesNewRoman, 15.75},
              .fore = colours::Black, .back = colours::White, .flags = SunkenBorder,
              .scale = {0, 0, 1000, 430}},
-            {.name = "Picture2", .kind = ControlKind::Picture, .left = 240, .top = 6720,
+            {MCT_BOUND(Picture2), .left = 240, .top = 6720,
              .width = 10575, .height = 3495, .font = {fonts::TimesNewRoman, 15.75},
              .fore = colours::Black, .back = colours::White, .flags = SunkenBorder,
              .scale = {0, 0, 1000, 500}},
             {.name = "Label1", .kind = ControlKind::Label, .text = "Photon energy", .left = 240,
              .top = 10320, .width = 1620, .height = 315, .font = Tnr1425, .flags = AutoSize},
-            {.name = "Text1", .kind = ControlKind::TextBox, .text = "100", .left = 2040,
+            {MCT_BOUND(Text1), .text = "100", .left = 2040,
              .top = 10320, .width = 855, .height = 375, .font = Tnr12, .fore = colours::Black,
              .back = colours::PaleYellow},
             {.name = "Label2", .kind = ControlKind::Label, .text = "keV", .left = 3000,
@@ -50,7 +44,7 @@ Form1::Form1(common::MaterialLoader loader)
             {.name = "Label4", .kind = ControlKind::Label, .text = "μ", .left = 3735,
              .top = 10320, .width = 345, .height = 285, .font = {fonts::Gothic, 14.25, true},
              .flags = Centred | AutoSize},
-            {.name = "Text3", .kind = ControlKind::TextBox, .left = 4200, .top = 10320,
+            {MCT_BOUND(Text3), .left = 4200, .top = 10320,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleYellow},
             {.name = "Label6", .kind = ControlKind::Label, .text = "cm", .left = 5400,
@@ -58,24 +52,24 @@ Form1::Form1(common::MaterialLoader loader)
             {.name = "Label7", .kind = ControlKind::Label, .text = "-1", .left = 5760,
              .top = 10320, .width = 180, .height = 180, .font = {fonts::Gothic, 9},
              .flags = AutoSize},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "GO", .left = 7200,
+            {MCT_BOUND(Command1), .text = "GO", .left = 7200,
              .top = 10280, .width = 2175, .height = 650, .font = {fonts::TimesNewRoman, 15.75}},
-            {.name = "Command3", .kind = ControlKind::Button, .text = "Reset", .left = 9600,
+            {MCT_BOUND(Command3), .text = "Reset", .left = 9600,
              .top = 10280, .width = 1095, .height = 375, .font = Tnr12},
             {.name = "Label3", .kind = ControlKind::Label, .text = "Total Photons", .left = 240,
              .top = 10680, .width = 1590, .height = 315, .font = Tnr1425, .flags = AutoSize},
-            {.name = "Text2", .kind = ControlKind::TextBox, .left = 2040, .top = 10680,
+            {MCT_BOUND(Text2), .left = 2040, .top = 10680,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleCyan},
             {.name = "Label5", .kind = ControlKind::Label, .text = "mfp", .left = 3675,
              .top = 10680, .width = 465, .height = 315, .font = Tnr1425,
              .flags = Centred | AutoSize},
-            {.name = "Text5", .kind = ControlKind::TextBox, .left = 4200, .top = 10680,
+            {MCT_BOUND(Text5), .left = 4200, .top = 10680,
              .width = 855, .height = 390, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleYellow},
             {.name = "Line1", .kind = ControlKind::Line, .left = 5160, .top = 11040,
              .width = 5520, .height = 10680, .fore = colours::Black, .lineWidth = 1},
-            {.name = "Text4", .kind = ControlKind::TextBox, .left = 5640, .top = 10680,
+            {MCT_BOUND(Text4), .left = 5640, .top = 10680,
              .width = 855, .height = 390, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleCyan},
             {.name = "Label8", .kind = ControlKind::Label, .text = "cm", .left = 6600,
@@ -83,23 +77,13 @@ Form1::Form1(common::MaterialLoader loader)
             {.name = "Label9", .kind = ControlKind::Label, .text = "400 phtons / click",
              .left = 7440, .top = 10920, .width = 1530, .height = 255,
              .font = {fonts::TimesNewRoman, 11.25}, .flags = AutoSize},
-            {.name = "Command2", .kind = ControlKind::Button, .text = "EXIT", .left = 9600,
+            {MCT_BOUND(Command2), .text = "EXIT", .left = 9600,
              .top = 10700, .width = 1095, .height = 375, .font = Tnr12},
         });
     // clang-format on
-    controls_.setTabOrder({"Picture1", "Picture2", "Command1", "Command2", "Text1", "Command3",
-                           "Text2", "Text3", "Text4", "Text5"});
+    Controls::setTabOrder(
+        {Picture1, Picture2, Command1, Command2, Text1, Command3, Text2, Text3, Text4, Text5});
 
-    Picture1 = controls_.picture("Picture1");
-    Picture2 = controls_.picture("Picture2");
-    Command1 = controls_.button("Command1");
-    Command2 = controls_.button("Command2");
-    Command3 = controls_.button("Command3");
-    Text1 = controls_.textBox("Text1");
-    Text2 = controls_.textBox("Text2");
-    Text3 = controls_.textBox("Text3");
-    Text4 = controls_.textBox("Text4");
-    Text5 = controls_.textBox("Text5");
     module_ =
         std::make_unique<Module1>(Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5});
 

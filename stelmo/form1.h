@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "module1.h"
+#include "common/form.h"
+#include "stelmo/module1.h"
 
 #include <functional>
 #include <memory>
@@ -12,10 +12,6 @@ class QPushButton;
 
 namespace stelmo {
 
-// Fills the attenuation table; "" when it could, else the report to show.
-// ICRU4.dat from the working directory, then from the installed data folder.
-common::MaterialLoader dataFileLoader();
-
 // The main window: the track and transmittance plots, the energy, the results and
 // the three buttons.
 class Form1 : public common::Form {
@@ -24,16 +20,16 @@ public:
     explicit Form1(common::MaterialLoader loader = dataFileLoader());
     ~Form1() override;
 
-    common::PictureBox *Picture1; // tracks
-    common::PictureBox *Picture2; // transmittance
-    QPushButton *Command1;        // "GO", then "Continue"
-    QPushButton *Command2;        // "EXIT"
-    QPushButton *Command3;        // "Reset"
-    QLineEdit *Text1;             // photon energy, keV
-    QLineEdit *Text2;             // photons so far
-    QLineEdit *Text3;             // μ
-    QLineEdit *Text4;             // mean sampled path
-    QLineEdit *Text5;             // 1/μ
+    common::PictureBox *Picture1 = nullptr; // tracks
+    common::PictureBox *Picture2 = nullptr; // transmittance
+    QPushButton *Command1 = nullptr;        // "GO", then "Continue"
+    QPushButton *Command2 = nullptr;        // "EXIT"
+    QPushButton *Command3 = nullptr;        // "Reset"
+    QLineEdit *Text1 = nullptr;             // photon energy, keV
+    QLineEdit *Text2 = nullptr;             // photons so far
+    QLineEdit *Text3 = nullptr;             // μ
+    QLineEdit *Text4 = nullptr;             // mean sampled path
+    QLineEdit *Text5 = nullptr;             // 1/μ
 
     Module1 &module() { return *module_; }
     common::Controls &controls() { return controls_; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "stelmo/form2.h"
 
-#include "form3.h"
+#include "stelmo/form3.h"
 
 #include <QPushButton>
 
@@ -73,22 +73,15 @@ Form2::Form2(common::MaterialLoader loader)
              .text = "いろいろな光子エネルギーで試してみて，理計算値と比較してみましょう．",
              .left = 840, .top = 6840, .width = 9690, .height = 420, .font = M,
              .fore = colours::Blue, .flags = AutoSize},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "Next", .left = 5280,
+            {MCT_BOUND(Command1), .text = "Next", .left = 5280,
              .top = 7440, .width = 1695, .height = 615, .font = {fonts::TimesNewRoman, 15.75}},
         });
     // clang-format on
-    Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
 Form2::~Form2() = default;
 
-void Form2::Command1_Click()
-{
-    if (!form3_)
-        form3_ = std::make_unique<Form3>(loader_);
-    if (form3_->showForm())
-        hide();
-}
+void Form2::Command1_Click() { handOver(form3_, loader_); }
 
 } // namespace stelmo

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "form1.h"
+#include "common/form.h"
+#include "stelmo/form1.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ public:
     explicit Form2(common::MaterialLoader loader = dataFileLoader());
     ~Form2() override;
 
-    QPushButton *Command1; // "Next"
+    QPushButton *Command1 = nullptr; // "Next"
 
     Form3 *form3() const { return form3_.get(); }
     common::Controls &controls() { return controls_; }

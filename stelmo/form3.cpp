@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "form3.h"
+#include "stelmo/form3.h"
 
-#include "picturebox.h"
+#include "common/picturebox.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -24,7 +24,7 @@ Form3::Form3(common::MaterialLoader loader)
     controls_.build(
         this,
         {
-            {.name = "Picture1", .kind = ControlKind::Picture, .left = 0, .top = 0,
+            {MCT_BOUND(Picture1), .left = 0, .top = 0,
              .width = 8925, .height = 10365, .flags = SunkenBorder},
             {.name = "Label11", .kind = ControlKind::Label, .text = "Next Screen", .left = 9960,
              .top = 600, .width = 1995, .height = 465, .font = {fonts::TimesNewRoman, 20.25},
@@ -62,12 +62,10 @@ Form3::Form3(common::MaterialLoader loader)
             {.name = "Label12", .kind = ControlKind::Label,
              .text = "平均自由行程長の比較も表示される．", .left = 9960, .top = 7680,
              .width = 4845, .height = 420, .font = M, .flags = Note},
-            {.name = "Command1", .kind = ControlKind::Button, .text = "OK", .left = 11280,
+            {MCT_BOUND(Command1), .text = "OK", .left = 11280,
              .top = 8640, .width = 2295, .height = 735, .font = {fonts::TimesNewRoman, 18}},
         });
     // clang-format on
-    Picture1 = controls_.picture("Picture1");
-    Command1 = controls_.button("Command1");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
@@ -82,10 +80,7 @@ bool Form3::Load()
 void Form3::Command1_Click()
 {
     // Showing the main window loads it: the data file is read here, not at start.
-    if (!form1_)
-        form1_ = std::make_unique<Form1>(loader_);
-    if (form1_->showForm())
-        hide();
+    handOver(form1_, loader_);
 }
 
 } // namespace stelmo

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
-#include "form1.h"
+#include "common/form.h"
+#include "stelmo/form1.h"
 
 #include <memory>
 
@@ -17,8 +17,8 @@ public:
     explicit Form3(common::MaterialLoader loader = dataFileLoader());
     ~Form3() override;
 
-    common::PictureBox *Picture1; // the annotated screenshot
-    QPushButton *Command1;        // "OK"
+    common::PictureBox *Picture1 = nullptr; // the annotated screenshot
+    QPushButton *Command1 = nullptr;        // "OK"
 
     Form1 *form1() const { return form1_.get(); }
     common::Controls &controls() { return controls_; }

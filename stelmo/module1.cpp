@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "module1.h"
+#include "stelmo/module1.h"
 
-#include "application.h"
-#include "numbertext.h"
-#include "physics.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/numbertext.h"
+#include "common/picturebox.h"
 
 #include <QLineEdit>
 
 #include <cmath>
 
 namespace stelmo {
+
+using namespace plot;
 
 namespace {
 constexpr int Black = 0;
@@ -125,7 +126,7 @@ void Module1::DrawTransmittancePlot(double mu)
     printDepthLabels(p, 455);
     for (int i = 0; i <= 2; ++i) {
         for (int j = 1; j <= 10; ++j) {
-            const double y = 450 - 60 * std::log(j * std::pow(10.0, i));
+            const double y = BottomY - UnitsPerNeper * std::log(j * std::pow(10.0, i));
             if (j == 10)
                 p.line({200, y}, {1000, y}, Black); // T = 0.01, 0.1, 1
             else
@@ -140,17 +141,10 @@ void Module1::DrawTransmittancePlot(double mu)
 
     p.setDrawWidth(2);
     // exp(-μd) is straight on this scale: from T = 1 (drawn at y = 36) to T = 0.001.
-    p.line({200, 36}, {lawLineEndX(mu), 450}, Blue);
-    p.point({200, 36}, LightRed);
-    const double all = static_cast<double>(TransmittedCount[1]);
-    for (int k = 2; k <= BinCount; ++k) {
-        const std::int64_t count = TransmittedCount[static_cast<size_t>(k)];
-        if (count == 0)
-            continue;
-        // Bin k holds the paths reaching (k-1)/10 cm; it is drawn at k/10 cm.
-        const double y = transmittanceY(static_cast<double>(count) / all);
-        p.lineTo({200.0 + 2.0 * k, y}, LightRed);
-    }
+    p.line({SlabLeft, TopY}, {lawLineEndX(mu), BottomY}, Blue);
+    p.point({SlabLeft, TopY}, LightRed);
+    for (const QPointF &at : transmittancePoints(TransmittedCount))
+        p.lineTo(at, LightRed);
     p.setDrawWidth(1);
 }
 

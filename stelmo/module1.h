@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "materialfile.h"
-#include "randomgenerator.h"
+#include "common/materialfile.h"
+#include "common/randomgenerator.h"
+#include "stelmo/physics.h"
 
 #include <array>
 #include <cstdint>
@@ -14,6 +15,13 @@ class PictureBox;
 }
 
 namespace stelmo {
+
+// The header and attenuation rows of the material file, from the working directory or
+// the installed data folder.
+inline common::MaterialLoader dataFileLoader()
+{
+    return common::materialFileLoader(common::MaterialBlocks::Attenuation);
+}
 
 // The controls the module draws on and writes; it never looks windows up.
 struct Module1Controls {
@@ -30,10 +38,6 @@ struct Module1Controls {
 // compared with exp(-μx) on a logarithmic scale.
 class Module1 {
 public:
-    static constexpr int PhotonsPerBatch = 400;
-    static constexpr double SlabLeft = 200.0;  // user x of depth 0
-    static constexpr double UnitsPerCm = 20.0; // 40 cm across 800 units
-
     explicit Module1(const Module1Controls &controls) : controls_(controls) {}
 
     // Seeds the generator, takes the attenuation rows and empties counts and bins.
@@ -55,8 +59,8 @@ public:
     std::int64_t PhotonCount = 0;
     double PathSum = 0.0; // cm
     int RowCount = 0;
-    std::array<std::array<double, 5>, 38> AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
-    std::array<std::int64_t, 401> TransmittedCount{};         // [1..400]
+    common::AttenuationRows AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
+    DepthBins TransmittedCount{};               // [1..400]
 
 private:
     Module1Controls controls_;

@@ -1,28 +1,23 @@
 // SPDX-License-Identifier: MIT
-#include "physics.h"
+#include "stelmo/physics.h"
 
-#include "numbertext.h"
-#include "randomgenerator.h"
+#include "common/numbertext.h"
+#include "common/randomgenerator.h"
 
 #include <cmath>
 #include <limits>
 
 namespace stelmo {
 
-namespace {
-constexpr int EnergyColumn = 4;
-constexpr double DepthOrigin = 200.0;  // x of the slab's left face
-constexpr double BottomY = 450.0;      // T = 0.001
-constexpr double UnitsPerNeper = 60.0; // 60 ln(10) = 138.2 units a decade
-constexpr double LawSpan = 138.2;      // 20 units per cm x 6.91 (ln 1000 as drawn)
-} // namespace
+using common::EnergyColumn;
+using namespace plot;
 
 double attenuationCoefficient(const common::MaterialTable &table, double energyKeV)
 {
     const auto &rows = table.AttenuationTable;
     const int n = table.RowCount;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    if (n < 2 || n > MaxRows || !(energyKeV > 0))
+    if (n < 2 || n > common::MaxAttenuationRows || !(energyKeV > 0))
         return nan;
     // The first row whose energy lies above E; a tabulated E moves past its own row.
     int i = 2;
@@ -65,7 +60,24 @@ double transmittanceY(double transmittance)
     return y > BottomY ? BottomY : y;
 }
 
-double lawLineEndX(double mu) { return DepthOrigin + LawSpan / mu; }
+double lawLineEndX(double mu) { return SlabLeft + LawSpan / mu; }
+
+std::vector<QPointF> transmittancePoints(const DepthBins &bins)
+{
+    std::vector<QPointF> points;
+    const double all = static_cast<double>(bins[1]);
+    if (!(all > 0))
+        return points;
+    for (int k = 2; k <= BinCount; ++k) {
+        const std::int64_t count = bins[static_cast<size_t>(k)];
+        if (count == 0)
+            continue;
+        // Bin k holds the paths reaching (k-1)/10 cm; it is drawn at k/10 cm.
+        points.emplace_back(SlabLeft + BinStep * k,
+                            transmittanceY(static_cast<double>(count) / all));
+    }
+    return points;
+}
 
 EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
 {

@@ -4,9 +4,14 @@
 // photon energy. Lengths in cm, energies in keV, μ in 1/cm.
 #pragma once
 
-#include "materialfile.h"
+#include "common/materialfile.h"
 
+#include <QPointF>
 #include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
 
 namespace common {
 class RandomGenerator;
@@ -14,11 +19,28 @@ class RandomGenerator;
 
 namespace stelmo {
 
-inline constexpr int MaxRows = 37;
+inline constexpr int PhotonsPerBatch = 400;
 inline constexpr int BinCount = 400; // depth bins of 0.1 cm
 inline constexpr double BinsPerCm = 10.0;
 inline constexpr double HighestEnergy = 999.0; // keV; 1000 or more is run at this
 inline constexpr double CapFrom = 1000.0;      // keV
+
+using DepthBins = std::array<std::int64_t, BinCount + 1>; // [1..400]; 0 idle
+
+// The plots' geometry, in the boxes' user units: 40 cm of tissue from x = 200 to 1000
+// in both plots; the transmittance plot's log scale puts T = 0.001 on y = 450 and
+// spends 60 units a neper, so one decade is 60 ln 10 = 138.2 units.
+namespace plot {
+inline constexpr double SlabLeft = 200.0;  // x of depth 0
+inline constexpr double UnitsPerCm = 20.0; // 40 cm across 800 units
+inline constexpr double BottomY = 450.0;   // T = 0.001
+inline constexpr double UnitsPerNeper = 60.0;
+inline constexpr double TopY = 36.0; // where the law line starts (T = 1 as drawn)
+// The law line's run to T = 0.001, in units times μ: 20 units per cm x ln 1000, with
+// ln 1000 taken as 6.91 as the plot has always drawn it.
+inline constexpr double LawSpan = 138.2;
+inline constexpr double BinStep = 2.0; // x units per depth bin in the plot
+} // namespace plot
 
 // μ at an energy: ln(coefficient) interpolated linearly against ln(energy) between
 // the first row above the energy and the row below it, column by column, then the
@@ -43,6 +65,11 @@ double transmittanceY(double transmittance);
 
 // Where the exponential law crosses T = 0.001: d = ln(1000)/μ at 20 units per cm.
 double lawLineEndX(double mu);
+
+// The sampled transmittance as the plot draws it: bin k / bin 1 at x = 200 + 2k for
+// k = 2..400, skipping empty bins (a logarithm of 0 has no place on the scale).
+// Empty when no photon was counted.
+std::vector<QPointF> transmittancePoints(const DepthBins &bins);
 
 // The verdict on a typed photon energy, before anything is run.
 struct EnergyEntry {

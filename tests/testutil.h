@@ -2,7 +2,7 @@
 // Small helpers the window tests of every program share.
 #pragma once
 
-#include "picturebox.h"
+#include "common/picturebox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,12 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 build=build/fuzz
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DMCT_FUZZ=ON \
-        -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" -DMCT_BUILD_TESTS=OFF -DMCT_BUILD_BENCH=OFF
-fi
-cmake --build "$build"
+[ -f "$build/build.ninja" ] || cmake --preset fuzz
+cmake --build --preset fuzz
 export QT_QPA_PLATFORM=offscreen
 for fuzzer in "$build"/fuzz/*_fuzzer; do
     name=$(basename "$fuzzer" _fuzzer)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form.h"
-#include "formkit.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/form.h"
+#include "common/formkit.h"
+#include "common/picturebox.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -28,20 +28,23 @@ public:
                        .font = {fonts::PGothic, 18}, .fore = colours::Blue},
                       {.name = "Line1", .kind = ControlKind::Line, .left = 960, .top = 735,
                        .width = 2880, .height = 735, .fore = colours::Red, .lineWidth = 2},
-                      {.name = "Text1", .kind = ControlKind::TextBox, .left = 300, .top = 1500,
+                      {MCT_BOUND(Text1), .left = 300, .top = 1500,
                        .width = 1455, .height = 375, .font = {fonts::TimesNewRoman, 14.25},
                        .fore = colours::Red, .back = colours::PaleCyan},
-                      {.name = "Command1", .kind = ControlKind::Button, .text = "OK",
+                      {MCT_BOUND(Command1), .text = "OK",
                        .left = 4440, .top = 3000, .width = 1500, .height = 615,
                        .font = {fonts::TimesNewRoman, 15.75}},
-                      {.name = "Picture1", .kind = ControlKind::Picture, .left = 240,
+                      {MCT_BOUND(Picture1), .left = 240,
                        .top = 2100, .width = 1560, .height = 1560,
                        .back = colours::White, .flags = SunkenBorder,
                        .scale = {-10, -10, 10, 10}},
                   });
         // clang-format on
-        controls_.setTabOrder({"Picture1", "Command1", "Text1"});
+        Controls::setTabOrder({Picture1, Command1, Text1});
     }
+    PictureBox *Picture1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLineEdit *Text1 = nullptr;
     int loads = 0;
     using Form::controls_;
 
@@ -49,10 +52,25 @@ protected:
     bool Load() override
     {
         ++loads;
-        controls_.picture("Picture1")->fillBox({-10, -10}, {10, 10}, 12);
+        Picture1->fillBox({-10, -10}, {10, 10}, 12);
         return true;
     }
 };
+
+// A bound row fills its member with a control of the member's kind, named after it.
+TEST(FormKit, BoundRowsFillTheirMembers)
+{
+    SampleForm form;
+    ASSERT_NE(form.Picture1, nullptr);
+    ASSERT_NE(form.Command1, nullptr);
+    ASSERT_NE(form.Text1, nullptr);
+    EXPECT_EQ(form.controls_.widget("Picture1"), form.Picture1);
+    EXPECT_EQ(form.controls_.widget("Command1"), form.Command1);
+    EXPECT_EQ(form.controls_.widget("Text1"), form.Text1);
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.Text1->objectName(), QStringLiteral("Text1"));
+    EXPECT_EQ(form.Picture1->parentWidget(), &form);
+}
 
 TEST(FormKit, TwipsBecomeLogicalPixels)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "materialfile.h"
+#include "common/materialfile.h"
 
 #include <QDir>
 #include <QFile>

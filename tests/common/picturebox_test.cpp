@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "palette.h"
-#include "picturebox.h"
+#include "common/palette.h"
+#include "common/picturebox.h"
 
 #include <QApplication>
 #include <QPaintEvent>

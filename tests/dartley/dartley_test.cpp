@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "form2.h"
-#include "palette.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/palette.h"
+#include "common/picturebox.h"
+#include "dartley/form1.h"
+#include "dartley/form2.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "testutil.h"
+#include "tests/testutil.h"
 
 using common::PaletteColor;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
-#include "form2.h"
-#include "layoutcheck.h"
+#include "dartley/form1.h"
+#include "dartley/form2.h"
+#include "tests/layoutcheck.h"
 
 #include <QApplication>
 #include <QLabel>

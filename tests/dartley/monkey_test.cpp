@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "monkey.h"
+#include "common/application.h"
+#include "dartley/form1.h"
+#include "tests/monkey.h"
 
 #include <QLineEdit>
 #include <QPushButton>

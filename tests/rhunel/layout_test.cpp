@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "layoutcheck.h"
-#include "synthetictable.h"
+#include "rhunel/form1.h"
+#include "rhunel/form2.h"
+#include "rhunel/form3.h"
+#include "tests/layoutcheck.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
 #include <QLabel>

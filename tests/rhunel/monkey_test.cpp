@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "monkey.h"
-#include "synthetictable.h"
+#include "common/application.h"
+#include "rhunel/form1.h"
+#include "tests/monkey.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <QLineEdit>
 #include <QPushButton>

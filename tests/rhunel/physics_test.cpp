@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "module2.h"
-#include "physics.h"
-#include "synthetictable.h"
+#include "rhunel/physics.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <gtest/gtest.h>
 
@@ -88,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Energies, ReferenceCurveTest, ::testing::Values(1.0, 20
 
 TEST(TrackPlot, TracksEndTwoHundredUnitsFromTheInteractionPoint)
 {
-    EXPECT_EQ(rhunel::Module2::trackEnd(1, 0), QPointF(100, 300));  // forward: left
-    EXPECT_EQ(rhunel::Module2::trackEnd(0, 1), QPointF(300, 100));  // 90 degrees: up
-    EXPECT_EQ(rhunel::Module2::trackEnd(-1, 0), QPointF(500, 300)); // back: right
+    EXPECT_EQ(rhunel::trackEnd(1, 0), QPointF(100, 300));  // forward: left
+    EXPECT_EQ(rhunel::trackEnd(0, 1), QPointF(300, 100));  // 90 degrees: up
+    EXPECT_EQ(rhunel::trackEnd(-1, 0), QPointF(500, 300)); // back: right
 }
 
 TEST(UsableEnergies, StrictlyInsideTheGrid)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "palette.h"
-#include "picturebox.h"
-#include "synthetictable.h"
+#include "common/application.h"
+#include "common/palette.h"
+#include "common/picturebox.h"
+#include "rhunel/form1.h"
+#include "rhunel/form2.h"
+#include "rhunel/form3.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "testutil.h"
+#include "tests/testutil.h"
 
 #include <functional>
 #include <numeric>
@@ -308,7 +308,7 @@ TEST_F(Form1Test, TracksEndWhereTheirAngleSays)
     for (const auto &t : tracks) {
         form.module().DrawTrackFrame();
         const QPointF beyond =
-            form.module().trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
+            rhunel::trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
         if (t.c != -1) { // straight back runs along the beam, which is red anyway
             EXPECT_NE(form.Picture1->colorAt(t.nearEnd), LightRed) << t.c;
         }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The sampler against the distribution its table defines.
-#include "physics.h"
-#include "synthetictable.h"
+#include "rhunel/physics.h"
+#include "tests/rhunel/synthetictable.h"
 
 #include <gtest/gtest.h>
 

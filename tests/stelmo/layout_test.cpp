@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "layoutcheck.h"
-#include "tissuetable.h"
+#include "stelmo/form1.h"
+#include "stelmo/form2.h"
+#include "stelmo/form3.h"
+#include "tests/layoutcheck.h"
+#include "tests/stelmo/tissuetable.h"
 
 #include <QApplication>
 #include <QLabel>

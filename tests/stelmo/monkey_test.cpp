@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "monkey.h"
-#include "numbertext.h"
-#include "tissuetable.h"
+#include "common/application.h"
+#include "common/numbertext.h"
+#include "stelmo/form1.h"
+#include "tests/monkey.h"
+#include "tests/stelmo/tissuetable.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "physics.h"
-#include "randomgenerator.h"
-#include "tissuetable.h"
+#include "common/randomgenerator.h"
+#include "stelmo/physics.h"
+#include "tests/stelmo/tissuetable.h"
 
 #include <gtest/gtest.h>
 

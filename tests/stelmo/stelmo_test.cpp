@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "palette.h"
-#include "picturebox.h"
-#include "randomgenerator.h"
-#include "tissuetable.h"
+#include "common/application.h"
+#include "common/palette.h"
+#include "common/picturebox.h"
+#include "common/randomgenerator.h"
+#include "stelmo/form1.h"
+#include "stelmo/form2.h"
+#include "stelmo/form3.h"
+#include "tests/stelmo/tissuetable.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "testutil.h"
+#include "tests/testutil.h"
 
 #include <array>
 #include <cmath>

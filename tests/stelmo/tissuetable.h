@@ -4,7 +4,7 @@
 // without depending on the shipped data file.
 #pragma once
 
-#include "materialfile.h"
+#include "common/materialfile.h"
 
 #include <QString>
 

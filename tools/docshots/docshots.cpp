@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Grabs each program's main window after a few batches, for the README:
 //   docshots OUTDIR      (run from the data/ folder, where the programs find ICRU4.dat)
-#include "application.h"
+#include "common/application.h"
 #include "dartley/form1.h"
 #include "rhunel/form1.h"
 #include "stelmo/form1.h"

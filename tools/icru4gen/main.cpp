@@ -2,10 +2,13 @@
 // Writes the material table ICRU4.dat of ICRU four-component soft tissue from the X-ray
 // interaction library, and prints how well Stelmo's and Rhunel's use of it matches the
 // library. Usage: icru4gen OUTPUT-FILE
-#include "tablecheck.h"
-#include "tissue.h"
+#include "common/materialfile.h"
+#include "rhunel/physics.h"
+#include "stelmo/physics.h"
+#include "tools/icru4gen/tissue.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -21,7 +24,7 @@ const std::vector<double> rowEnergiesKeV{
     1,  1.25, 1.5, 1.75, 2,  2.5, 3,  3.5, 4,   5,   6,   7,   8,   10,  12.5, 15,  17.5, 20,
     25, 30,   35,  40,   50, 60,  70, 80,  100, 125, 150, 200, 300, 400, 500,  600, 800,  1000};
 
-constexpr int gridRows = 45;
+constexpr int gridRows = common::GridRows;
 constexpr double firstX = 0.004; // 1/angstrom: usable down to 0.05 keV
 constexpr double lastX = 100.0;  // usable up to 1240 keV
 // No two neighbouring grid points further apart than this ratio, so that the reference
@@ -54,7 +57,7 @@ std::vector<double> designGrid()
         f2[i] = f * f;
     }
     for (double keV = designLowKeV; keV <= designHighKeV; keV += 1) {
-        const double k = keV / 12.4;
+        const double k = keV / rhunel::Hc;
         std::vector<double> density(fine + 1, 0.0);
         double total = 0;
         for (int i = 0; i <= fine && x[i] < k; ++i) {
@@ -125,14 +128,20 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::vector<icru4::AttenuationRow> rows;
+    struct AttenuationRow {
+        double energyKeV = 0;
+        std::array<double, 3> mu{};
+    };
+    std::vector<AttenuationRow> rows;
     for (double keV : rowEnergiesKeV)
         rows.push_back({keV,
                         {icru4::linearAttenuation(Process::Photoelectric, keV),
                          icru4::linearAttenuation(Process::Coherent, keV),
                          icru4::linearAttenuation(Process::Incoherent, keV)}});
 
-    icru4::Grid grid;
+    struct Grid {
+        std::vector<double> x, w, f;
+    } grid;
     grid.x = designGrid();
     double w = 0;
     for (std::size_t i = 0; i < grid.x.size(); ++i) {
@@ -175,13 +184,23 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // The report judges the file as written, read back by the programs' own reader and
+    // through their own lookups, sampler and reference curve.
+    common::MaterialTable table;
+    const QString readBack = common::readMaterialFile(QString::fromLocal8Bit(argv[1]),
+                                                      common::MaterialBlocks::All, table);
+    if (!readBack.isEmpty()) {
+        std::fprintf(stderr, "%s\n", readBack.toLocal8Bit().constData());
+        return 1;
+    }
+
     // Report: attenuation sum against the library over a dense sweep.
     double worst = 0, worstKeV = 0;
     for (double keV = 5; keV <= 999; keV *= 1.001) {
         const double reference = keV <= icru4::libraryTopKeV ? icru4::libraryTotalAttenuation(keV)
                                                              : icru4::totalAttenuation(keV);
         const double deviation =
-            std::abs(icru4::interpolatedAttenuation(rows, keV) / reference - 1);
+            std::abs(stelmo::attenuationCoefficient(table, keV) / reference - 1);
         if (deviation > worst) {
             worst = deviation;
             worstKeV = keV;
@@ -197,17 +216,20 @@ int main(int argc, char **argv)
     std::printf("\n");
 
     std::printf("keV  KS(sampled, library F)  KS(sampled, table F)  reference curve max diff\n");
-    const icru4::FormFactorFunction libraryF = [](double x) { return icru4::formFactor(x); };
-    const icru4::FormFactorFunction tableF = [&](double x) {
-        return icru4::tableFormFactor(grid, x);
+    const rhunel::FormFactorFunction libraryF = [](double x) { return icru4::formFactor(x); };
+    const rhunel::FormFactorFunction tableF = [&](double x) {
+        return rhunel::formFactorAt(table.MomentumTransfer, table.FormFactor, x);
+    };
+    auto samplerKs = [&](double keV, const rhunel::FormFactorFunction &f) {
+        return rhunel::samplerKsDistance(table.MomentumTransfer, table.CumulativeWeight, keV, f);
     };
     double worstKs = 0;
     for (double keV : {1.0, 5.0, 10.0, 12.0, 15.0, 20.0, 25.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0,
                        120.0, 150.0, 300.0, 600.0, 1000.0}) {
-        const double ksLibrary = icru4::samplerKsDistance(grid, keV, libraryF);
-        const double ksTable = icru4::samplerKsDistance(grid, keV, tableF);
-        const auto a = icru4::referenceCurve(keV, libraryF);
-        const auto b = icru4::referenceCurve(keV, tableF);
+        const double ksLibrary = samplerKs(keV, libraryF);
+        const double ksTable = samplerKs(keV, tableF);
+        const auto a = rhunel::referenceCurve(keV, libraryF);
+        const auto b = rhunel::referenceCurve(table.MomentumTransfer, table.FormFactor, keV);
         double curve = 0;
         for (int i = 1; i <= 180; ++i)
             curve = std::max(curve, std::abs(a[i] - b[i]));
@@ -215,8 +237,8 @@ int main(int argc, char **argv)
     }
     double worstTableKs = 0;
     for (double keV = designLowKeV; keV <= designHighKeV; keV += 0.5) {
-        worstKs = std::max(worstKs, icru4::samplerKsDistance(grid, keV, libraryF));
-        worstTableKs = std::max(worstTableKs, icru4::samplerKsDistance(grid, keV, tableF));
+        worstKs = std::max(worstKs, samplerKs(keV, libraryF));
+        worstTableKs = std::max(worstTableKs, samplerKs(keV, tableF));
     }
     std::printf("largest KS distance, %g-%g keV in steps of 0.5 keV: %.5f (library F), "
                 "%.5f (table F)\n",

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tissue.h"
+#include "tools/icru4gen/tissue.h"
 
 #include <xraylib.h>
 

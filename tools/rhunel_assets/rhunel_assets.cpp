@@ -4,9 +4,9 @@
 //   rhunel_assets screenshot OUT.jpg   the main window after two batches at 20 keV,
 //                                      for the information window (run it from data/,
 //                                      where the program finds ICRU4.dat)
-#include "application.h"
-#include "form1.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/picturebox.h"
+#include "rhunel/form1.h"
 
 #include <QApplication>
 #include <QFont>

@@ -3,10 +3,10 @@
 // two batches at 100 keV, scaled to the box, with notes painted on the plot and under
 // the window. Run from the folder that holds ICRU4.dat:
 //   stelmo_screenshot OUT.jpg
-#include "application.h"
-#include "form1.h"
-#include "formkit.h"
-#include "picturebox.h"
+#include "common/application.h"
+#include "common/formkit.h"
+#include "common/picturebox.h"
+#include "stelmo/form1.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "dartley/physics.h"
+
+namespace dartley {
+
+DartPoint pointFromDraws(double r1, double r2)
+{
+    DartPoint p;
+    p.x = (0.5 - r1) * 1000;
+    p.y = (0.5 - r2) * 1000;
+    p.hit = p.x * p.x + p.y * p.y <= RadiusSquared;
+    return p;
+}
+
+DartPoint nextPoint(common::RandomGenerator &random)
+{
+    random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
+    random.RandomValues[2] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
+    return pointFromDraws(random.RandomValues[1], random.RandomValues[2]);
+}
+
+double piEstimate(std::int64_t hits, std::int64_t batches)
+{
+    const double estimate =
+        static_cast<double>(hits) / (double(PointsPerBatch) * static_cast<double>(batches));
+    return estimate * 4.0;
+}
+
+} // namespace dartley
