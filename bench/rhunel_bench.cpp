@@ -4,6 +4,7 @@
 #include "rhunel/form1.h"
 #include "rhunel/physics.h"
 
+#include "bench/pacedbatch.h"
 #include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ QString benchTable(common::MaterialTable &t)
 void BM_RhunelBatch(benchmark::State &state)
 {
     rhunel::Form1 form{benchTable};
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     const QString energy = QString::number(state.range(0));
     for (auto _ : state) {
@@ -47,13 +49,14 @@ BENCHMARK(BM_RhunelBatch)->Arg(20)->Arg(5)->Unit(benchmark::kMillisecond);
 void BM_BareDrawAndYield(benchmark::State &state)
 {
     rhunel::Form1 form{benchTable};
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     common::PictureBox &p = *form.Picture1;
     for (auto _ : state) {
         for (int n = 0; n < 500; ++n) {
             p.line({300, 300}, {300 - 200 * std::cos(n * 0.006), 300 - 200 * std::sin(n * 0.006)},
                    12);
-            common::processPendingEvents();
+            QCoreApplication::processEvents();
         }
         QApplication::processEvents();
     }
@@ -80,5 +83,23 @@ void BM_DrawsPerPhoton(benchmark::State &state)
     state.counters["draws_per_photon"] = double(draws) / double(photons);
 }
 BENCHMARK(BM_DrawsPerPhoton)->Arg(1)->Arg(5)->Arg(20)->Arg(60)->Arg(100);
+
+// Paced batches at 20 keV: the duration a class sees and the share of a core spent.
+void BM_RhunelPacedBatch(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.showForm();
+    (void)QTest::qWaitForWindowExposed(&form);
+    bench::pacedBatches(state, form.pacer(), form.Command1, [&] {
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
+        form.Text1->setText(QStringLiteral("20"));
+    });
+}
+BENCHMARK(BM_RhunelPacedBatch)
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

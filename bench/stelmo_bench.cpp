@@ -4,6 +4,8 @@
 #include "common/picturebox.h"
 #include "stelmo/form1.h"
 
+#include "bench/pacedbatch.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -30,6 +32,7 @@ QString loadBenchTable(common::MaterialTable &t)
 void BM_StelmoBatch(benchmark::State &state)
 {
     stelmo::Form1 form(loadBenchTable);
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
     for (auto _ : state) {
@@ -48,13 +51,14 @@ BENCHMARK(BM_StelmoBatch)->Unit(benchmark::kMillisecond);
 void BM_BareTrackLoop(benchmark::State &state)
 {
     stelmo::Form1 form(loadBenchTable);
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
     common::PictureBox &p = *form.Picture1;
     for (auto _ : state) {
         for (int n = 1; n <= 400; ++n) {
             p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)}, 12);
-            common::processPendingEvents();
+            QCoreApplication::processEvents();
         }
         QApplication::processEvents();
     }
@@ -65,6 +69,7 @@ BENCHMARK(BM_BareTrackLoop)->Unit(benchmark::kMillisecond);
 void BM_StelmoBatchOverBareLoop(benchmark::State &state)
 {
     stelmo::Form1 form(loadBenchTable);
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
     common::PictureBox &p = *form.Picture1;
@@ -83,7 +88,7 @@ void BM_StelmoBatchOverBareLoop(benchmark::State &state)
         clock.restart();
         for (int n = 1; n <= 400; ++n) {
             p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)}, 12);
-            common::processPendingEvents();
+            QCoreApplication::processEvents();
         }
         QApplication::processEvents();
         bareSeconds += clock.nsecsElapsed() * 1e-9;
@@ -98,6 +103,7 @@ BENCHMARK(BM_StelmoBatchOverBareLoop)->Unit(benchmark::kMillisecond);
 void BM_StelmoBatchAfter250(benchmark::State &state)
 {
     stelmo::Form1 form(loadBenchTable);
+    form.pacer().setPace(common::Pace::Fast); // as fast as the machine draws
     form.showForm();
     (void)QTest::qWaitForWindowExposed(&form);
     for (int n = 0; n < 250; ++n)
@@ -108,5 +114,23 @@ void BM_StelmoBatchAfter250(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StelmoBatchAfter250)->Unit(benchmark::kMillisecond);
+
+// Paced batches: the duration a class sees and the share of a core spent meanwhile.
+void BM_StelmoPacedBatch(benchmark::State &state)
+{
+    stelmo::Form1 form(loadBenchTable);
+    form.showForm();
+    (void)QTest::qWaitForWindowExposed(&form);
+    bench::pacedBatches(state, form.pacer(), form.Command1, [&] {
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
+        form.Text1->setText(QStringLiteral("100"));
+    });
+}
+BENCHMARK(BM_StelmoPacedBatch)
+    ->Arg(1)
+    ->Arg(0)
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

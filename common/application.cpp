@@ -6,13 +6,8 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QStyleFactory>
-#include <QTimer>
 
 namespace common {
-
-namespace {
-bool endFlag = false;
-}
 
 void installFontSubstitutions()
 {
@@ -38,32 +33,11 @@ void prepareApplication(QApplication &app, const QString &programName, const QSt
     installFontSubstitutions();
 }
 
-bool processPendingEvents()
-{
-    if (!endFlag)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return !endFlag;
-}
-
 void endProgram()
 {
-    endFlag = true;
     for (QWidget *w : QApplication::topLevelWidgets())
         w->hide();
     QCoreApplication::exit(0);
-}
-
-bool endRequested() { return endFlag; }
-
-void clearEndRequest()
-{
-    if (endFlag) {
-        // Asking to end without the application's loop running leaves its quit flag
-        // set, and every later modal box would return at once: run the loop one turn.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-    }
-    endFlag = false;
 }
 
 void showWarning(QWidget *parent, const QString &text)
@@ -78,7 +52,6 @@ void failStartup(QWidget *parent, const QString &report)
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), report, QMessageBox::Ok,
                     parent);
     box.exec();
-    endFlag = true;
     QCoreApplication::exit(1);
 }
 

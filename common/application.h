@@ -15,16 +15,9 @@ void prepareApplication(QApplication &app, const QString &programName, const QSt
 // Debian ships.
 void installFontSubstitutions();
 
-// The one place where a long handler lets the event loop run (repaints, clicks).
-// Returns false once the program has been asked to end: the caller stops at once.
-bool processPendingEvents();
-
-// Ends the program: closes every window and leaves the event loop with status 0.
-// A batch that is running sees processPendingEvents() return false and stops.
+// Ends the program: hides every window and leaves the event loop with status 0. A
+// running batch is stopped by its window's pacer first (Form::quitProgram).
 void endProgram();
-bool endRequested();
-// For a fresh start in tests, which run no application loop of their own.
-void clearEndRequest();
 
 // Warning box: exclamation icon, one OK button, titled with the program's name.
 void showWarning(QWidget *parent, const QString &text);

@@ -1,42 +1,58 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/pacer.h"
+
 #include <QPointer>
 #include <QWidget>
 
-#include <initializer_list>
-#include <vector>
-
 namespace common {
 
-// Disables the given controls for the life of a batch that lets the event loop run,
-// so a click cannot start a second batch or clear the results under the running one.
-// They come back enabled however the batch ends, with the focus where it was.
+// For the life of a batch that lets the event loop run: GO and Reset/Clear disabled,
+// so a click cannot start a second batch or clear the results under the running one;
+// EXIT out of the keyboard's reach (the mouse still ends the program at once), so a
+// Space meant to pause never ends it; the focus on a control where Space pauses; the
+// pacer running. Afterwards everything comes back, with the focus on GO.
 class BatchLock {
 public:
-    BatchLock(std::initializer_list<QWidget *> controls)
+    struct Controls {
+        QWidget *go = nullptr;
+        QWidget *reset = nullptr;
+        QWidget *exit = nullptr;
+        QWidget *rest = nullptr; // holds the focus while the photons run
+    };
+
+    BatchLock(Pacer &pacer, const Controls &controls)
+        : pacer_(pacer), go_(controls.go), reset_(controls.reset), exit_(controls.exit),
+          exitPolicy_(controls.exit->focusPolicy())
     {
-        for (QWidget *w : controls) {
-            if (w->hasFocus())
-                focused_ = w;
-            w->setEnabled(false);
-            locked_.emplace_back(w);
-        }
+        // Disabling the focused GO would hand the focus to the next control: EXIT.
+        controls.rest->setFocus(Qt::OtherFocusReason);
+        exit_->setFocusPolicy(Qt::NoFocus);
+        go_->setEnabled(false);
+        reset_->setEnabled(false);
+        pacer_.begin();
     }
     ~BatchLock()
     {
-        for (const QPointer<QWidget> &w : locked_)
-            if (w)
-                w->setEnabled(true);
-        if (focused_)
-            focused_->setFocus();
+        pacer_.finish();
+        if (exit_)
+            exit_->setFocusPolicy(exitPolicy_);
+        if (reset_)
+            reset_->setEnabled(true);
+        if (go_) {
+            go_->setEnabled(true);
+            if (!pacer_.cancelled())
+                go_->setFocus(Qt::OtherFocusReason);
+        }
     }
     BatchLock(const BatchLock &) = delete;
     BatchLock &operator=(const BatchLock &) = delete;
 
 private:
-    std::vector<QPointer<QWidget>> locked_;
-    QPointer<QWidget> focused_;
+    Pacer &pacer_;
+    QPointer<QWidget> go_, reset_, exit_;
+    Qt::FocusPolicy exitPolicy_;
 };
 
 } // namespace common

@@ -37,12 +37,18 @@ bool Form::showForm()
     return true;
 }
 
+void Form::quitProgram()
+{
+    programEnding();
+    endProgram();
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     // The window type is what the border chose: main windows are Qt::Window.
     if (windowType() == Qt::Window) {
         event->accept();
-        endProgram();
+        quitProgram();
         return;
     }
     QWidget::closeEvent(event);

@@ -36,8 +36,13 @@ public:
             hide();
     }
 
+    // EXIT and the close box of a main window: what is running stops at once (the
+    // window's own programEnding()), then the program ends with status 0.
+    void quitProgram();
+
 protected:
     virtual bool Load() { return true; }
+    virtual void programEnding() {}
     void closeEvent(QCloseEvent *event) override;
     Controls controls_;
 

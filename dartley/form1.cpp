@@ -61,6 +61,10 @@ Form1::Form1()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+
+    // A batch is instantaneous here: Return runs one from anywhere in the window.
+    menu_ = new ContextMenu(this);
+    menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
 }
 
 Form1::~Form1() = default;
@@ -77,7 +81,7 @@ void Form1::Command1_Click()
     Command1->setText(QStringLiteral("Continue"));
 }
 
-void Form1::Command2_Click() { endProgram(); }
+void Form1::Command2_Click() { quitProgram(); }
 
 void Form1::Command3_Click()
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/contextmenu.h"
 #include "common/form.h"
 #include "dartley/module1.h"
 
@@ -27,6 +28,7 @@ public:
     QLineEdit *Text3 = nullptr;
 
     Module1 &module() { return *module_; }
+    common::ContextMenu &contextMenu() { return *menu_; }
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -38,6 +40,7 @@ private:
     void Command3_Click();
 
     std::unique_ptr<Module1> module_;
+    common::ContextMenu *menu_ = nullptr;
 };
 
 } // namespace dartley

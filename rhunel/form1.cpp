@@ -59,11 +59,18 @@ Form1::Form1(common::MaterialLoader loader)
     // clang-format on
     Controls::setTabOrder({Picture1, Picture2, Command1, Command2, Text1, Command3, Text2});
 
-    module_ = std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2});
+    module_ = std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2, &pacer_});
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    // Return in the energy box runs a batch as GO does.
+    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+
+    menu_ = new ContextMenu(this);
+    menu_->addRunBatch(Command1);
+    menu_->addSeparator();
+    menu_->addPacing(pacer_);
 }
 
 Form1::~Form1() = default;
@@ -98,14 +105,14 @@ void Form1::Command1_Click()
     }
     module_->DrawTrackFrame();
     {
-        const BatchLock lock{Command1, Command3};
+        const BatchLock lock{pacer_, {Command1, Command3, Command2, Picture1}};
         if (!module_->RunBatch())
             return; // the program is ending
     }
     Command1->setText(QStringLiteral("Continue"));
 }
 
-void Form1::Command2_Click() { endProgram(); }
+void Form1::Command2_Click() { quitProgram(); }
 
 void Form1::Command3_Click()
 {

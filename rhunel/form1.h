@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/contextmenu.h"
 #include "common/form.h"
+#include "common/pacer.h"
 #include "rhunel/module2.h"
 
 #include <memory>
@@ -27,10 +29,13 @@ public:
     QPushButton *Command3 = nullptr; // "Clear"
 
     Module2 &module() { return *module_; }
+    common::Pacer &pacer() { return pacer_; }
+    common::ContextMenu &contextMenu() { return *menu_; }
     common::Controls &controls() { return controls_; }
 
 protected:
     bool Load() override;
+    void programEnding() override { pacer_.cancel(); }
 
 private:
     void Command1_Click();
@@ -38,6 +43,8 @@ private:
     void Command3_Click();
 
     common::MaterialLoader loader_;
+    common::Pacer pacer_{PhotonsPerBatch};
+    common::ContextMenu *menu_ = nullptr;
     std::unique_ptr<Module2> module_;
 };
 

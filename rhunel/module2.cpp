@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/module2.h"
 
-#include "common/application.h"
+#include "common/pacer.h"
 #include "common/picturebox.h"
 
 #include <QLineEdit>
@@ -146,7 +146,7 @@ bool Module2::RunBatch()
                                                         CumulativeTotal, PhotonEnergy, Pi);
         ++AngleHistogram[photon.bin];
         DrawTrack(photon.cosTheta, photon.sinTheta);
-        if (!common::processPendingEvents())
+        if (!controls_.pacer->yield(n + 1))
             return false;
     }
     DrawAngularPlot();

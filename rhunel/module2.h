@@ -13,8 +13,9 @@
 class QLineEdit;
 
 namespace common {
+class Pacer;
 class PictureBox;
-}
+} // namespace common
 
 namespace rhunel {
 
@@ -23,6 +24,7 @@ struct Module2Controls {
     common::PictureBox *Picture1 = nullptr; // tracks on the half-circle scale
     common::PictureBox *Picture2 = nullptr; // histogram against the reference curve
     QLineEdit *Text2 = nullptr;             // photons scattered so far
+    common::Pacer *pacer = nullptr;         // lets the event loop run between photons
 };
 
 // The whole material file, from the working directory or the installed data folder.

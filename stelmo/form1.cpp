@@ -84,12 +84,19 @@ Form1::Form1(common::MaterialLoader loader)
     Controls::setTabOrder(
         {Picture1, Picture2, Command1, Command2, Text1, Command3, Text2, Text3, Text4, Text5});
 
-    module_ =
-        std::make_unique<Module1>(Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5});
+    module_ = std::make_unique<Module1>(
+        Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5, &pacer_});
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    // Return in the energy box runs a batch as GO does.
+    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+
+    menu_ = new ContextMenu(this);
+    menu_->addRunBatch(Command1);
+    menu_->addSeparator();
+    menu_->addPacing(pacer_);
 }
 
 Form1::~Form1() = default;
@@ -124,14 +131,14 @@ void Form1::Command1_Click()
     {
         // A click inside the batch would run a second batch or a Reset over a
         // half-counted one; only EXIT stays live while the photons run.
-        const BatchLock lock{Command1, Command3};
+        const BatchLock lock{pacer_, {Command1, Command3, Command2, Picture1}};
         if (!module_->RunBatch())
             return; // the program is ending: draw nothing more
     }
     Command1->setText(QStringLiteral("Continue"));
 }
 
-void Form1::Command2_Click() { endProgram(); }
+void Form1::Command2_Click() { quitProgram(); }
 
 void Form1::Command3_Click()
 {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/contextmenu.h"
 #include "common/form.h"
+#include "common/pacer.h"
 #include "stelmo/module1.h"
 
 #include <functional>
@@ -32,10 +34,13 @@ public:
     QLineEdit *Text5 = nullptr;             // 1/μ
 
     Module1 &module() { return *module_; }
+    common::Pacer &pacer() { return pacer_; }
+    common::ContextMenu &contextMenu() { return *menu_; }
     common::Controls &controls() { return controls_; }
 
 protected:
     bool Load() override;
+    void programEnding() override { pacer_.cancel(); }
 
 private:
     void Command1_Click();
@@ -43,6 +48,8 @@ private:
     void Command3_Click();
 
     common::MaterialLoader loader_;
+    common::Pacer pacer_{PhotonsPerBatch};
+    common::ContextMenu *menu_ = nullptr;
     std::unique_ptr<Module1> module_;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "stelmo/module1.h"
 
-#include "common/application.h"
 #include "common/numbertext.h"
+#include "common/pacer.h"
 #include "common/picturebox.h"
 
 #include <QLineEdit>
@@ -73,7 +73,7 @@ bool Module1::RunBatch()
         const double row = n - 1;
         tracks.line({SlabLeft, row}, {SlabLeft + UnitsPerCm * x, row}, LightRed);
         // Tracks appear one by one; EXIT or the close box ends the batch here.
-        if (!common::processPendingEvents())
+        if (!controls_.pacer->yield(n))
             return false;
         const int b = binsReached(x);
         for (int k = 1; k <= b; ++k)

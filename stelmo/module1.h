@@ -11,8 +11,9 @@
 class QLineEdit;
 
 namespace common {
+class Pacer;
 class PictureBox;
-}
+} // namespace common
 
 namespace stelmo {
 
@@ -31,6 +32,7 @@ struct Module1Controls {
     QLineEdit *Text3 = nullptr;             // μ
     QLineEdit *Text4 = nullptr;             // mean sampled path
     QLineEdit *Text5 = nullptr;             // 1/μ
+    common::Pacer *pacer = nullptr;         // lets the event loop run between photons
 };
 
 // Follows photons into a slab of soft tissue: each free path is sampled from the
@@ -42,9 +44,9 @@ public:
 
     // Seeds the generator, takes the attenuation rows and empties counts and bins.
     void Initialize(const common::MaterialTable &table);
-    // One batch at PhotonEnergy with μ already checked finite and positive. False
-    // when the program was asked to end during the batch: nothing more was drawn
-    // or counted after that.
+    // One batch at PhotonEnergy with μ already checked finite and positive, at the
+    // pacer's pace. False when the program was asked to end during the batch: nothing
+    // more was drawn or counted after that.
     bool RunBatch();
     void DrawTrackFrame();
     void DrawTransmittancePlot(double mu);

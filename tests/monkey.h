@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/application.h"
+#include "tests/testutil.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -140,7 +141,7 @@ template <class Form>
 void runBatchWindow(Monkey &monkey, const std::function<std::unique_ptr<Form>()> &start,
                     const std::function<void(Form &)> &check)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     std::unique_ptr<Form> form = start();
     for (std::uint64_t i = 0; i < monkey.events; ++i) {
         SCOPED_TRACE(monkey.where(i));
@@ -168,8 +169,8 @@ void runBatchWindow(Monkey &monkey, const std::function<std::unique_ptr<Form>()>
             break;
         default: QApplication::processEvents(); break;
         }
-        if (common::endRequested()) {
-            common::clearEndRequest();
+        if (testutil::quitRequested()) {
+            testutil::settleApplication();
             form = start();
             continue;
         }

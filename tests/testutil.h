@@ -5,10 +5,30 @@
 #include "common/picturebox.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
 
 namespace testutil {
+
+// Whether the program asked to end (EXIT, the close box, a failed start-up): Qt then
+// refuses to start any event loop until the application's own loop has run, so a
+// probe loop returns -1 at once. Otherwise the probe runs one turn.
+inline bool quitRequested()
+{
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(0); });
+    return probe.exec() == -1;
+}
+
+// Clears that state for the next test: the application's loop, one turn. Tests run
+// no application loop of their own, and later modal boxes and waits would return at
+// once.
+inline void settleApplication()
+{
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
 
 // Answers every message box that opens while armed and keeps what the last one said.
 struct MessageCatcher {

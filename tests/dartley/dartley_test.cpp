@@ -21,10 +21,10 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        common::clearEndRequest();
+        testutil::settleApplication();
         ASSERT_TRUE(form.showForm());
     }
-    void TearDown() override { common::clearEndRequest(); }
+    void TearDown() override { testutil::settleApplication(); }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     struct Shown {
         QString estimate, points, hits;
@@ -125,12 +125,12 @@ TEST_F(Form1Test, CountersAre64Bit)
 TEST_F(Form1Test, ExitAndCloseBoxEndTheProgram)
 {
     click(form.Command2);
-    EXPECT_TRUE(common::endRequested());
+    EXPECT_TRUE(testutil::quitRequested());
     EXPECT_FALSE(form.isVisible());
-    common::clearEndRequest();
+    testutil::settleApplication();
     form.showForm();
     form.close();
-    EXPECT_TRUE(common::endRequested());
+    EXPECT_TRUE(testutil::quitRequested());
 }
 
 TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
@@ -174,7 +174,7 @@ namespace {
 // memory checker as well.
 TEST(DartleySession, TitleThreeBatchesResetExit)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     dartley::Form2 title;
     title.showForm();
     QTest::mouseClick(title.Command1, Qt::LeftButton);
@@ -185,8 +185,8 @@ TEST(DartleySession, TitleThreeBatchesResetExit)
     EXPECT_EQ(main->Text3->text(), QStringLiteral("2337"));
     QTest::mouseClick(main->Command3, Qt::LeftButton);
     QTest::mouseClick(main->Command2, Qt::LeftButton);
-    EXPECT_TRUE(common::endRequested());
-    common::clearEndRequest();
+    EXPECT_TRUE(testutil::quitRequested());
+    testutil::settleApplication();
 }
 
 } // namespace

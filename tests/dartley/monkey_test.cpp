@@ -29,7 +29,7 @@ void expectConsistent(dartley::Form1 &form)
 TEST(DartleyMonkey, RandomClicksTypingAndClosesKeepTheCountsTrue)
 {
     monkey::Monkey monkey(20261209, 5000);
-    common::clearEndRequest();
+    testutil::settleApplication();
     auto form = std::make_unique<dartley::Form1>();
     form->showForm();
     for (std::uint64_t i = 0; i < monkey.events; ++i) {
@@ -51,8 +51,8 @@ TEST(DartleyMonkey, RandomClicksTypingAndClosesKeepTheCountsTrue)
             if (monkey.chance(0.2)) {
                 // EXIT or the close box: the program ends; start it afresh.
                 monkey.chance(0.5) ? monkey.click(form->Command2, false) : (void)form->close();
-                ASSERT_TRUE(common::endRequested());
-                common::clearEndRequest();
+                ASSERT_TRUE(testutil::quitRequested());
+                testutil::settleApplication();
                 form = std::make_unique<dartley::Form1>();
                 form->showForm();
             }

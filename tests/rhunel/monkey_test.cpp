@@ -40,6 +40,7 @@ TEST(RhunelMonkey, RandomClicksTypingAndClosesKeepTheHistogramTrue)
         monkey,
         [] {
             auto form = std::make_unique<rhunel::Form1>(synthetic::source);
+            form->pacer().setPace(common::Pace::Fast);
             form->showForm();
             return form;
         },

@@ -38,14 +38,15 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        common::clearEndRequest();
+        testutil::settleApplication();
         QApplication::setApplicationName(QStringLiteral("Rhunel"));
+        form.pacer().setPace(common::Pace::Fast); // the described, unpaced batch
         ASSERT_TRUE(form.showForm());
     }
     void TearDown() override
     {
         form.hide();
-        common::clearEndRequest();
+        testutil::settleApplication();
     }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     rhunel::Module2 &m() { return form.module(); }
@@ -263,7 +264,7 @@ TEST_P(EndDuringBatchTest, StopsAtOnceWithoutDrawingFurther)
             QTest::mouseClick(form.Command2, Qt::LeftButton);
     });
     click(form.Command1);
-    EXPECT_TRUE(common::endRequested());
+    EXPECT_TRUE(testutil::quitRequested());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(histogramTotal(m()), 1); // the photon before the first yield
     EXPECT_TRUE(form.Text2->text().isEmpty());
@@ -330,7 +331,7 @@ TEST_F(Form1Test, CountersAre64Bit)
 
 TEST(RhunelStartUp, ABadTableStopsTheMainWindow)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     QApplication::setApplicationName(QStringLiteral("Rhunel"));
     rhunel::Form1 form{[](common::MaterialTable &) {
         return QStringLiteral("ICRU4.dat: the file ends after item 40 (line 12)");
@@ -342,8 +343,8 @@ TEST(RhunelStartUp, ABadTableStopsTheMainWindow)
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.text, QStringLiteral("ICRU4.dat: the file ends after item 40 (line 12)"));
-    EXPECT_TRUE(common::endRequested());
-    common::clearEndRequest();
+    EXPECT_TRUE(testutil::quitRequested());
+    testutil::settleApplication();
 }
 
 int darkPixels(const QImage &img)
@@ -357,7 +358,7 @@ int darkPixels(const QImage &img)
 
 TEST(RhunelWindows, TitleThenInformationThenMain)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     rhunel::Form2 title{synthetic::source};
     ASSERT_TRUE(title.showForm());
     EXPECT_EQ(title.form3(), nullptr);
@@ -374,6 +375,7 @@ TEST(RhunelWindows, TitleThenInformationThenMain)
     QTest::mouseClick(info->Command1, Qt::LeftButton);
     rhunel::Form1 *main = info->form1();
     ASSERT_NE(main, nullptr);
+    main->pacer().setPace(common::Pace::Fast);
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(main->Text1->text(), QStringLiteral("20"));
@@ -384,13 +386,14 @@ TEST(RhunelWindows, TitleThenInformationThenMain)
 // Run under the memory checker as well.
 TEST(RhunelSession, TitleTwoBatchesClearExit)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     rhunel::Form2 title{synthetic::source};
     title.showForm();
     QTest::mouseClick(title.Command1, Qt::LeftButton);
     QTest::mouseClick(title.form3()->Command1, Qt::LeftButton);
     rhunel::Form1 *main = title.form3()->form1();
     ASSERT_NE(main, nullptr);
+    main->pacer().setPace(common::Pace::Fast);
     QTest::mouseClick(main->Command1, Qt::LeftButton);
     QTest::mouseClick(main->Command1, Qt::LeftButton);
     EXPECT_EQ(main->Text2->text(), QStringLiteral("1000"));
@@ -399,8 +402,8 @@ TEST(RhunelSession, TitleTwoBatchesClearExit)
     QTest::mouseClick(main->Command1, Qt::LeftButton);
     EXPECT_EQ(main->Text2->text(), QStringLiteral("500"));
     QTest::mouseClick(main->Command2, Qt::LeftButton);
-    EXPECT_TRUE(common::endRequested());
-    common::clearEndRequest();
+    EXPECT_TRUE(testutil::quitRequested());
+    testutil::settleApplication();
 }
 
 } // namespace

@@ -39,6 +39,7 @@ TEST(StelmoMonkey, RandomClicksTypingAndClosesKeepBinsAndTextsTrue)
         monkey,
         [] {
             auto form = std::make_unique<stelmo::Form1>(stelmotest::loadTissueTable);
+            form->pacer().setPace(common::Pace::Fast);
             form->showForm();
             return form;
         },

@@ -76,8 +76,9 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        common::clearEndRequest();
+        testutil::settleApplication();
         QApplication::setApplicationName(QStringLiteral("Stelmo"));
+        form.pacer().setPace(common::Pace::Fast); // the described, unpaced batch
         ASSERT_TRUE(form.showForm());
         // Mapped, as a window the user clicks in is: only then does a repaint paint at once.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -85,7 +86,7 @@ protected:
     void TearDown() override
     {
         form.hide();
-        common::clearEndRequest();
+        testutil::settleApplication();
     }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     void run(const QString &energy)
@@ -307,7 +308,7 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing)
     EXPECT_TRUE(snapshot() == before);
     EXPECT_EQ(form.module().TransmittedCount, binsBefore);
     EXPECT_TRUE(form.Command1->isEnabled());
-    EXPECT_FALSE(common::endRequested());
+    EXPECT_FALSE(testutil::quitRequested());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusedEnergy,
@@ -449,7 +450,7 @@ TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted)
             form.close();
     });
     click(form.Command1);
-    EXPECT_TRUE(common::endRequested());
+    EXPECT_TRUE(testutil::quitRequested());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.module().PhotonCount, 0);
     EXPECT_EQ(form.module().TransmittedCount[1], 0);
@@ -481,7 +482,7 @@ TEST_F(Form1Test, CountsAre64Bit)
 // Title, information and main windows hand over in turn; the data is read at "OK".
 TEST(StelmoWindows, HandOverReadsTheDataAtOk)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     int loads = 0;
     stelmo::Form2 title([&loads](common::MaterialTable &t) {
         ++loads;
@@ -499,6 +500,7 @@ TEST(StelmoWindows, HandOverReadsTheDataAtOk)
     QTest::mouseClick(info->Command1, Qt::LeftButton);
     stelmo::Form1 *main = info->form1();
     ASSERT_NE(main, nullptr);
+    main->pacer().setPace(common::Pace::Fast);
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(info->isVisible());
@@ -512,12 +514,12 @@ TEST(StelmoWindows, HandOverReadsTheDataAtOk)
 
 TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     const QString report = QStringLiteral("ICRU4.dat, item 7 (line 3): expected a number");
     stelmo::Form2 title([&report](common::MaterialTable &) { return report; });
     title.showForm();
     QTest::mouseClick(title.Command1, Qt::LeftButton);
-    EXPECT_FALSE(common::endRequested()); // nothing read at start
+    EXPECT_FALSE(testutil::quitRequested()); // nothing read at start
     testutil::MessageCatcher seen;
     seen.arm();
     QTest::mouseClick(title.form3()->Command1, Qt::LeftButton);
@@ -526,9 +528,9 @@ TEST(StelmoWindows, BadDataFileShowsItsReportAtOkAndNeverTheMainWindow)
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     ASSERT_NE(title.form3()->form1(), nullptr);
     EXPECT_FALSE(title.form3()->form1()->isVisible());
-    EXPECT_TRUE(common::endRequested());
+    EXPECT_TRUE(testutil::quitRequested());
     title.form3()->hide();
-    common::clearEndRequest();
+    testutil::settleApplication();
 }
 
 TEST(StelmoWindows, InformationWindowShowsTheScreenshot)
@@ -554,20 +556,21 @@ namespace {
 // A whole lesson in one go; run under the memory checker as well.
 TEST(StelmoSession, TitleInformationTwoBatchesResetExit)
 {
-    common::clearEndRequest();
+    testutil::settleApplication();
     stelmo::Form2 title(stelmotest::loadTissueTable);
     title.showForm();
     QTest::mouseClick(title.Command1, Qt::LeftButton);
     QTest::mouseClick(title.form3()->Command1, Qt::LeftButton);
     stelmo::Form1 *main = title.form3()->form1();
     ASSERT_NE(main, nullptr);
+    main->pacer().setPace(common::Pace::Fast);
     QTest::mouseClick(main->Command1, Qt::LeftButton);
     QTest::mouseClick(main->Command1, Qt::LeftButton);
     EXPECT_EQ(main->Text2->text(), QStringLiteral("800"));
     QTest::mouseClick(main->Command3, Qt::LeftButton);
     QTest::mouseClick(main->Command2, Qt::LeftButton);
-    EXPECT_TRUE(common::endRequested());
-    common::clearEndRequest();
+    EXPECT_TRUE(testutil::quitRequested());
+    testutil::settleApplication();
 }
 
 } // namespace

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAction>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace common {
+
+class Pacer;
+
+// The menu of a main window: right-click anywhere on the window (a text box keeps its
+// own edit menu), Shift+F10 or the Menu key. Each main window fills it with its
+// entries; every entry's shortcuts work while the menu is closed too, anywhere in the
+// window, and the menu shows the first of them.
+class ContextMenu : public QObject {
+    Q_OBJECT
+public:
+    explicit ContextMenu(QWidget *window);
+    ~ContextMenu() override;
+
+    QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
+                      std::function<void()> triggered, QMenu *into = nullptr);
+    QMenu *addSubmenu(const QString &title);
+    void addSeparator();
+
+    // "Run the next batch": clicks GO when GO is enabled, with F5 and Page Down (a
+    // presenter's remote sends Page Down) and any further keys given.
+    QAction *addRunBatch(QPushButton *go, const QList<QKeySequence> &moreKeys = {});
+    // Speed (Slow, Normal, Fast: Ctrl+1..3), Pause/Resume (P, Space, Pause) and one
+    // photon (N) for a window whose batches a pacer runs.
+    void addPacing(Pacer &pacer);
+
+    QMenu *menu() const { return menu_; }
+    // Opens the menu at a point of the screen; by keyboard, at the focused control.
+    void popup(const QPoint &globalPos);
+    void popupAtFocus();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *window_;
+    QMenu *menu_;
+    QPointer<QAction> runBatch_;
+    QPointer<QPushButton> goButton_;
+};
+
+} // namespace common
