@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "tests/batchkeys.h"
 #include "tests/testutil.h"
 
 using common::PaletteColor;
@@ -187,6 +188,40 @@ TEST(DartleySession, TitleThreeBatchesResetExit)
     QTest::mouseClick(main->Command2, Qt::LeftButton);
     EXPECT_TRUE(testutil::quitRequested());
     testutil::settleApplication();
+}
+
+} // namespace
+
+namespace {
+
+// Return, Enter, F5 and Page Down run a batch from anywhere in the window, as GO does;
+// the menu offers the same.
+TEST(DartleyKeys, ReturnF5AndPageDownRunABatch)
+{
+    testutil::settleApplication();
+    dartley::Form1 form;
+    ASSERT_TRUE(form.showForm());
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    int batches = 0;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F5, Qt::Key_PageDown}) {
+        form.Picture1->setFocus();
+        batchkeys::press(&form, key);
+        ++batches;
+        EXPECT_EQ(form.Text2->text(), QString::number(1000 * batches)) << QTest::toString(key);
+    }
+    dartley::Form1 clicked;
+    ASSERT_TRUE(clicked.showForm());
+    for (int n = 0; n < batches; ++n)
+        QTest::mouseClick(clicked.Command1, Qt::LeftButton);
+    EXPECT_EQ(form.Text1->text(), clicked.Text1->text()) << "the same batches as clicks";
+    EXPECT_EQ(form.Text3->text(), clicked.Text3->text());
+    clicked.hide();
+    const QList<QAction *> entries = form.contextMenu().menu()->actions();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("次のバッチを実行"));
+    EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::Key_F5));
+    form.hide();
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// Pace, pause, single steps and the keyboard of the main window.
+#include "stelmo/form1.h"
+#include "tests/batchkeys.h"
+#include "tests/stelmo/tissuetable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StelmoKeys : public ::testing::Test {
+protected:
+    void SetUp() override { batchkeys::prepare(form); }
+    void TearDown() override
+    {
+        form.hide();
+        testutil::settleApplication();
+    }
+    stelmo::Form1 form{stelmotest::loadTissueTable};
+};
+
+class StelmoPause : public StelmoKeys,
+                    public ::testing::WithParamInterface<batchkeys::PauseKeys> {};
+
+// Pausing changes when photons are drawn, never what is sampled.
+TEST_P(StelmoPause, HoldsStepsOneAndResumesToTheUnpacedResult)
+{
+    batchkeys::pauseStepResume(form, GetParam());
+
+    stelmo::Form1 unpaced{stelmotest::loadTissueTable};
+    unpaced.pacer().setPace(common::Pace::Fast);
+    ASSERT_TRUE(unpaced.showForm());
+    QTest::mouseClick(unpaced.Command1, Qt::LeftButton);
+    for (auto box : {&stelmo::Form1::Text2, &stelmo::Form1::Text3, &stelmo::Form1::Text4,
+                     &stelmo::Form1::Text5})
+        EXPECT_EQ((form.*box)->text(), (unpaced.*box)->text());
+    EXPECT_EQ(form.module().TransmittedCount, unpaced.module().TransmittedCount);
+    EXPECT_EQ(form.module().PathSum, unpaced.module().PathSum);
+    EXPECT_TRUE(form.Picture1->image() == unpaced.Picture1->image());
+    EXPECT_TRUE(form.Picture2->image() == unpaced.Picture2->image());
+    unpaced.hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, StelmoPause, ::testing::ValuesIn(batchkeys::pauseKeyTable),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(StelmoKeys, ExitWhilePausedEndsAtOnce) { batchkeys::exitWhilePaused(form); }
+
+TEST_F(StelmoKeys, ReturnF5AndPageDownRunBatches)
+{
+    batchkeys::keysRunBatches(form, stelmo::PhotonsPerBatch);
+}
+
+TEST_F(StelmoKeys, CtrlDigitsChooseThePace) { batchkeys::speedKeys(form); }
+
+TEST_F(StelmoKeys, ContextMenuHoldsTheEntriesWithTheirShortcuts)
+{
+    batchkeys::contextMenuEntries(form);
+}
+
+// The default pace spreads a batch over time, but draws what the unpaced one draws.
+TEST_F(StelmoKeys, NormalPaceSamplesWhatFastDoes)
+{
+    form.pacer().setPace(common::Pace::Normal);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    stelmo::Form1 unpaced{stelmotest::loadTissueTable};
+    unpaced.pacer().setPace(common::Pace::Fast);
+    ASSERT_TRUE(unpaced.showForm());
+    QTest::mouseClick(unpaced.Command1, Qt::LeftButton);
+    EXPECT_EQ(form.Text4->text(), unpaced.Text4->text());
+    EXPECT_EQ(form.module().TransmittedCount, unpaced.module().TransmittedCount);
+    unpaced.hide();
+}
+
+} // namespace
