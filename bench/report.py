@@ -93,7 +93,10 @@ for bench in ("dartley_bench", "stelmo_bench", "rhunel_bench"):
                       and isinstance(v, (int, float))]
             if extras:
                 figure += " (" + ", ".join(extras) + ")"
-            rows.append((bname.replace("BM_", ""), label, figure))
+            name = bname.replace("BM_", "").split("/iterations")[0]
+            if b.get("label") in ("Slow", "Normal"):
+                name = name.rsplit("/", 1)[0] + " " + b["label"]
+            rows.append((name, label, figure))
 
 for program in ("dartley", "stelmo", "rhunel"):
     exe = os.path.join(BUILD, "tests", program, f"{program}_test")

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace batchkeys {
@@ -30,6 +31,17 @@ template <class Form> void prepare(Form &form)
     ASSERT_TRUE(form.showForm());
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+// The same window after one unpaced batch: the reference that pacing must not change.
+template <class Form, class Loader> std::unique_ptr<Form> unpacedBatch(Loader loader)
+{
+    auto form = std::make_unique<Form>(loader);
+    form->pacer().setPace(common::Pace::Fast);
+    EXPECT_TRUE(form->showForm());
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    form->hide();
+    return form;
 }
 
 // A key as the user types it: to the control that has the focus.
