@@ -2,6 +2,7 @@
 #include "common/contextmenu.h"
 
 #include "common/pacer.h"
+#include "common/picturebox.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -103,12 +104,52 @@ void ContextMenu::addPacing(Pacer &pacer)
     show();
 }
 
-void ContextMenu::popup(const QPoint &globalPos) { menu_->popup(globalPos); }
+void ContextMenu::addExports(ExportSource source)
+{
+    addSeparator();
+    auto plotEntry = [this](const QString &text, std::function<void(PictureBox &)> act) {
+        QAction *a = addEntry(text, {}, [this, act = std::move(act)] {
+            if (plot_)
+                act(*plot_);
+        });
+        plotEntries_.append(a);
+    };
+    plotEntry(tr("この図をコピー"),
+              [](PictureBox &box) { copyImageToClipboard(plotImage(box, 2)); });
+    plotEntry(tr("この図を画像として保存…"),
+              [source](PictureBox &box) { savePlotPictureAs(source, box); });
+    plotEntry(tr("データを CSV で保存…"), [source](PictureBox &) { saveResultsAs(source); });
+    addSeparator();
+    addEntry(tr("ウィンドウをコピー"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+             [source] { copyImageToClipboard(windowImage(*source.window, 2)); });
+    addEntry(tr("ウィンドウを画像として保存…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+             [source] { saveWindowPictureAs(source); });
+    addEntry(tr("結果を CSV で保存…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+             [source] { saveResultsAs(source); });
+    aimAt(nullptr);
+}
+
+void ContextMenu::aimAt(QWidget *widget)
+{
+    // The plot entries belong to the plot under the pointer (or with the focus).
+    plot_ = qobject_cast<PictureBox *>(widget);
+    for (const QPointer<QAction> &a : plotEntries_)
+        if (a)
+            a->setVisible(plot_ != nullptr);
+}
+
+void ContextMenu::popup(const QPoint &globalPos)
+{
+    aimAt(window_->childAt(window_->mapFromGlobal(globalPos)));
+    menu_->popup(globalPos);
+}
 
 void ContextMenu::popupAtFocus()
 {
     QWidget *at = window_->focusWidget() ? window_->focusWidget() : window_;
-    popup(at->mapToGlobal(at->rect().center()));
+    const QPoint pos = at->mapToGlobal(at->rect().center());
+    aimAt(at);
+    menu_->popup(pos);
 }
 
 bool ContextMenu::eventFilter(QObject *watched, QEvent *event)

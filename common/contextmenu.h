@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "common/exports.h"
+
 #include <functional>
 
 class QMenu;
@@ -16,6 +18,7 @@ class QWidget;
 namespace common {
 
 class Pacer;
+class PictureBox;
 
 // The menu of a main window: right-click anywhere on the window (a text box keeps its
 // own edit menu), Shift+F10 or the Menu key. Each main window fills it with its
@@ -38,6 +41,10 @@ public:
     // Speed (Slow, Normal, Fast: Ctrl+1..3), Pause/Resume (P, Space, Pause) and one
     // photon (N) for a window whose batches a pacer runs.
     void addPacing(Pacer &pacer);
+    // Copy and save: for the plot the menu was opened on, this plot (copy, save as a
+    // picture) and the data; for the window, the window copied (Ctrl+Shift+C), saved
+    // as a picture (Ctrl+Shift+S) and its results saved as CSV (Ctrl+S).
+    void addExports(ExportSource source);
 
     QMenu *menu() const { return menu_; }
     // Opens the menu at a point of the screen; by keyboard, at the focused control.
@@ -52,6 +59,9 @@ private:
     QMenu *menu_;
     QPointer<QAction> runBatch_;
     QPointer<QPushButton> goButton_;
+    QPointer<PictureBox> plot_;            // the plot the menu was opened on
+    QList<QPointer<QAction>> plotEntries_; // shown only then
+    void aimAt(QWidget *widget);
 };
 
 } // namespace common

@@ -3,12 +3,23 @@
 
 #include "common/formkit.h"
 
+#include <QMargins>
+#include <QSize>
 #include <QWidget>
 
 #include <memory>
 #include <utility>
 
 namespace common {
+
+// The zoom a window opens at on a screen's available area: 1 when the window fits with
+// its frame, else the largest that fits (never below the smallest zoom step).
+double fitZoom(QSize client, QMargins frame, QSize available);
+
+// The zoom steps of Ctrl++ and Ctrl+-, from 50 % to 300 %.
+double nextZoomStep(double zoom, int direction);
+inline constexpr double MinZoom = 0.5;
+inline constexpr double MaxZoom = 3.0;
 
 // A fixed-size, centred window without minimise or maximise box. Its load handler
 // runs once, before the window is first shown, as the programs' hand-overs expect.
@@ -36,6 +47,16 @@ public:
             hide();
     }
 
+    // The whole window at a zoom: layout, fonts, pictures and plots scaled alike, the
+    // plots drawn again crisp; texts, enabled states and what was drawn stay.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    void zoomIn();
+    void zoomOut();
+    // 100 %, or the largest that fits the screen if that is less.
+    void zoomReset();
+    QSize designSize() const { return design_; }
+
     // EXIT and the close box of a main window: what is running stops at once (the
     // window's own programEnding()), then the program ends with status 0.
     void quitProgram();
@@ -44,10 +65,15 @@ protected:
     virtual bool Load() { return true; }
     virtual void programEnding() {}
     void closeEvent(QCloseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     Controls controls_;
 
 private:
+    double screenFit() const;
     bool loaded_ = false;
+    QSize design_; // the client area at 100 %, in logical pixels
+    QSize twips_;
+    double zoom_ = 1.0;
 };
 
 } // namespace common

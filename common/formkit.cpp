@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace common {
@@ -23,10 +24,16 @@ const char *const buttonStyle =
     "QPushButton:disabled { color: #a0a0a0; }"
     "QPushButton:focus { border-color: #ffffff #000000 #000000 #ffffff; }";
 
-QRect twipsRect(const ControlDef &row)
+QRect twipsRect(const ControlDef &row, double zoom)
 {
-    return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
-                 twipsToPixels(row.height));
+    if (zoom == 1.0)
+        return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+                     twipsToPixels(row.height));
+    // Zoomed, both edges are rounded, so that a control that ends at the window's edge
+    // in twips never runs a pixel past it.
+    const int left = twipsToPixels(row.left, zoom), top = twipsToPixels(row.top, zoom);
+    return QRect(left, top, twipsToPixels(row.left + row.width, zoom) - left,
+                 twipsToPixels(row.top + row.height, zoom) - top);
 }
 
 void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole backRole,
@@ -47,34 +54,25 @@ void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole ba
 QLabel *makeLabel(QWidget *form, const ControlDef &row)
 {
     auto *l = new QLabel(QString::fromUtf8(row.text), form);
-    l->setFont(layoutFont(row.font));
     l->setAlignment(Qt::AlignTop | ((row.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     setColours(l, QPalette::WindowText, QPalette::Window, row);
     l->setAutoFillBackground(row.flags & Opaque);
-    QRect r = twipsRect(row);
-    if (row.flags & AutoSize)
-        r.setWidth(std::max(r.width(), l->sizeHint().width()));
-    l->setGeometry(r);
     return l;
 }
 
 QLineEdit *makeTextBox(QWidget *form, const ControlDef &row)
 {
     auto *t = new QLineEdit(QString::fromUtf8(row.text), form);
-    t->setFont(layoutFont(row.font));
     t->setAlignment(Qt::AlignCenter);
     setColours(t, QPalette::Text, QPalette::Base, row);
-    t->setGeometry(twipsRect(row));
     return t;
 }
 
 QPushButton *makeButton(QWidget *form, const ControlDef &row)
 {
     auto *b = new QPushButton(QString::fromUtf8(row.text), form);
-    b->setFont(layoutFont(row.font));
     b->setStyleSheet(QString::fromLatin1(buttonStyle));
     b->setAutoDefault(false);
-    b->setGeometry(twipsRect(row));
     return b;
 }
 
@@ -88,7 +86,7 @@ PictureBox *makePicture(QWidget *form, const ControlDef &row)
         p->setForeColor(QColor::fromRgba(row.fore));
     if (row.font.family)
         p->setPrintFont(layoutFont(row.font));
-    p->setGeometry(twipsRect(row));
+    p->setGeometry(twipsRect(row, 1.0));
     const ScaleDef &s = row.scale;
     if (s.left == s.right)
         p->setScale(0, 0, p->innerRect().width(), p->innerRect().height());
@@ -117,25 +115,37 @@ template <class T> T *fill(const ControlDef &row, T *control)
 
 } // namespace
 
-QFont layoutFont(const FontDef &font)
+int twipsToPixels(int twips, double zoom)
+{
+    return int(std::floor(twips * zoom / TwipsPerPixel + 0.5));
+}
+
+QFont layoutFont(const FontDef &font, double zoom)
 {
     QFont f(QString::fromUtf8(font.family ? font.family : fonts::PGothic));
     // Sizes in points on a 96-dpi design: 14.25 pt is 19 pixels.
-    f.setPixelSize(qRound(font.points * 96.0 / 72.0));
+    f.setPixelSize(std::max(1, qRound(font.points * 96.0 / 72.0 * zoom)));
     f.setBold(font.bold);
     f.setItalic(font.italic);
     return f;
 }
 
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
-    : QWidget(parent), width_(width), colour_(colour)
+    : QWidget(parent), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    setLine(from, to, width);
+}
+
+void LineShape::setLine(QPoint from, QPoint to, int width)
+{
+    width_ = width;
     const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
     setGeometry(bounds);
     from_ = from - bounds.topLeft();
     to_ = to - bounds.topLeft();
+    update();
 }
 
 void LineShape::paintEvent(QPaintEvent *)
@@ -163,7 +173,44 @@ void Controls::build(QWidget *form, std::initializer_list<ControlDef> table)
         if (kind == ControlKind::Label || kind == ControlKind::Line)
             w->setFocusPolicy(Qt::NoFocus);
         byName_[QString::fromLatin1(row.name)] = w;
+        built_.push_back({row, kind, w});
+        place(built_.back(), 1.0);
     }
+}
+
+void Controls::place(const Built &built, double zoom) const
+{
+    const ControlDef &row = built.row;
+    QRect r = twipsRect(row, zoom);
+    switch (built.kind) {
+    case ControlKind::Line:
+        static_cast<LineShape *>(built.widget)
+            ->setLine(r.topLeft(), QPoint(r.width(), r.height()),
+                      std::max(1, qRound(row.lineWidth * zoom)));
+        return;
+    case ControlKind::Picture:
+        static_cast<PictureBox *>(built.widget)->setZoom(zoom);
+        built.widget->setGeometry(r);
+        return;
+    case ControlKind::Label:
+        built.widget->setFont(layoutFont(row.font, zoom));
+        // An auto-sized label grows to its text when the font runs wider than designed.
+        if (row.flags & AutoSize)
+            r.setWidth(std::max(r.width(), built.widget->sizeHint().width()));
+        built.widget->setGeometry(r);
+        return;
+    case ControlKind::TextBox:
+    case ControlKind::Button:
+        built.widget->setFont(layoutFont(row.font, zoom));
+        built.widget->setGeometry(r);
+        return;
+    }
+}
+
+void Controls::setZoom(double zoom)
+{
+    for (const Built &built : built_)
+        place(built, zoom);
 }
 
 QWidget *Controls::widget(const char *name) const

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <vector>
 
 class QFont;
 class QLabel;
@@ -20,8 +21,10 @@ class LineShape;
 
 // Window layouts are tables of controls in twips (15 to the logical pixel); one
 // piece of code turns every row into a widget, so no window repeats geometry calls.
+// A window's zoom scales every position, size, line and font alike.
 constexpr int TwipsPerPixel = 15;
 constexpr int twipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+int twipsToPixels(int twips, double zoom);
 
 enum class ControlKind { Label, Line, TextBox, Button, Picture };
 
@@ -98,6 +101,7 @@ class LineShape : public QWidget {
     Q_OBJECT
 public:
     LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent);
+    void setLine(QPoint from, QPoint to, int width);
     QPoint from() const { return from_; }
     QPoint to() const { return to_; }
     int lineWidth() const { return width_; }
@@ -112,7 +116,7 @@ private:
     QColor colour_;
 };
 
-QFont layoutFont(const FontDef &font);
+QFont layoutFont(const FontDef &font, double zoom = 1.0);
 
 // The widgets made from one table. Bound rows fill their members; every control can
 // also be found by its name (object name), which is what the layout checks read.
@@ -128,8 +132,19 @@ public:
     // Keyboard order of the controls that take the focus.
     static void setTabOrder(std::initializer_list<QWidget *> order);
 
+    // Lays every control out again from its row at a zoom: positions, sizes, fonts and
+    // line widths; texts, enabled states and what the picture boxes drew stay.
+    void setZoom(double zoom);
+
 private:
+    struct Built {
+        ControlDef row;
+        ControlKind kind;
+        QWidget *widget;
+    };
+    void place(const Built &built, double zoom) const;
     std::map<QString, QWidget *> byName_;
+    std::vector<Built> built_;
 };
 
 } // namespace common

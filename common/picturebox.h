@@ -9,19 +9,28 @@
 #include <QTransform>
 #include <QWidget>
 
-class QSvgRenderer;
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
 
 namespace common {
 
-// A drawing surface with persistent output: every operation paints into a backing
-// image in the box's own user coordinates, and only the touched rectangle is
-// repainted, so the cost of a drawing step never grows with what came before.
+// A drawing surface with persistent output. Every operation is kept in a display list
+// (what was drawn since the last clear, in the box's own user coordinates) and painted
+// into a backing image at device-pixel size; only the touched rectangle is repainted,
+// so the cost of a drawing step never grows with what came before. The list replays
+// the drawing onto any device at any scale: the screen at a new scale factor, a zoomed
+// box, an image or an SVG file, crisp, never rescaled pixels.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     static constexpr int BorderWidth = 2;
 
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     void setSunkenBorder(bool on);
     bool hasSunkenBorder() const { return border_ > 0; }
@@ -35,6 +44,10 @@ public:
     // User coordinates of the inner edges; y may grow downwards (top < bottom).
     void setScale(double left, double top, double right, double bottom);
     QRectF scale() const { return scale_; }
+    // The window's zoom: line widths, dots and printed text grow with it, as the box
+    // does; the user coordinates stay.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
 
     // The operations the programs draw with; colours are palette numbers.
     void clear();
@@ -52,29 +65,54 @@ public:
     QPointF currentPosition() const { return current_; }
     void print(const QString &text);
 
-    // Stored pictures: fitted into the inner area, aspect kept, centred.
+    // Stored pictures: fitted into the inner area, aspect kept, centred. An SVG is
+    // named by its file or resource path and stays vector in every replay.
     void drawPicture(const QImage &picture);
-    void drawSvg(QSvgRenderer &renderer);
+    void drawSvg(const QString &path);
 
     // The inner area in widget coordinates, and user coordinates mapped into it.
     QRect innerRect() const;
     QPointF toPixel(QPointF user) const;
     // The colour shown at a user coordinate (for checks of what was drawn).
     QColor colorAt(QPointF user) const;
-    const QImage &image() const { return image_; }
+    const QImage &image() const
+    {
+        ensureImage();
+        return image_;
+    }
+
+    // The display list: how many operations it holds and the bytes it takes.
+    std::size_t operationCount() const;
+    std::size_t displayListBytes() const;
+    // Replays everything since the last clear onto a painter whose device shows the
+    // inner area at `target` (in the painter's coordinates), background included.
+    void replay(QPainter &painter, const QRectF &target) const;
+    // The inner area as an image of `scale` times its size in logical pixels, replayed.
+    QImage renderImage(qreal scale) const;
+    // While set, painting the box (a window rendered into a picture) replays the list
+    // instead of copying the screen's pixels.
+    void setReplayWhenPainted(bool on) { replayWhenPainted_ = on; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void ensureImage();
-    QTransform transform() const;
-    QPen pen(int colour) const;
-    void touched(QRectF pixels, double margin);
-    void fillDot(QRectF logical, QColor colour);
+    struct Canvas;
+    struct Record;
+    class Store;
 
-    QImage image_;
+    // The image is a cache of the list at the current size and scale factor.
+    void ensureImage() const;
+    QTransform transformFor(const QRectF &target) const;
+    QTransform transform() const;
+    void record(const Record &r);
+    // Paints one record; returns the rectangle it touched, in the target's coordinates.
+    QRectF paintRecord(Canvas &canvas, const Record &r) const;
+    void touched(QRectF pixels, double margin);
+    void repaintAll();
+
+    mutable QImage image_;
     QRectF scale_;
     QColor back_ = Qt::white;
     QColor fore_ = Qt::black;
@@ -82,9 +120,12 @@ private:
     QPointF current_;
     int drawWidth_ = 1;
     int border_ = 0;
+    double zoom_ = 1.0;
+    bool replayWhenPainted_ = false;
     static constexpr int MaxSeparateUpdates = 48;
     int pendingUpdates_ = 0;
     QRect pendingBounds_;
+    std::unique_ptr<Store> list_;
 };
 
 } // namespace common

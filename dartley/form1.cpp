@@ -65,6 +65,7 @@ Form1::Form1()
     // A batch is instantaneous here: Return runs one from anywhere in the window.
     menu_ = new ContextMenu(this);
     menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
 }
 
 Form1::~Form1() = default;

@@ -5,7 +5,6 @@
 #include "dartley/form1.h"
 
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace dartley {
 
@@ -86,8 +85,7 @@ Form2::~Form2() = default;
 
 bool Form2::Load()
 {
-    QSvgRenderer diagram(QStringLiteral(":/dartley/diagram.svg"));
-    Picture1->drawSvg(diagram);
+    Picture1->drawSvg(QStringLiteral(":/dartley/diagram.svg"));
     return true;
 }
 

@@ -39,6 +39,7 @@ void Module1::Initialize()
     p.print(QStringLiteral("正方形の面積"));
     HitCount = 0;
     BatchNumber = 1;
+    History.clear();
 }
 
 void Module1::RunBatch()
@@ -53,6 +54,7 @@ void Module1::RunBatch()
                  point.hit ? HitColour : MissColour);
     }
     PiEstimate = piEstimate(HitCount, BatchNumber);
+    History.push_back({BatchNumber, PointsPerBatch * BatchNumber, HitCount, PiEstimate});
     controls_.Text1->setText(common::formatFixed5(PiEstimate));
     controls_.Text2->setText(QString::number(PointsPerBatch * BatchNumber));
     controls_.Text3->setText(QString::number(HitCount));

@@ -5,6 +5,7 @@
 #include "dartley/physics.h"
 
 #include <cstdint>
+#include <vector>
 
 class QLineEdit;
 
@@ -37,12 +38,15 @@ public:
     void RunBatch();
     // Reset: the generator reseeded, the plot and the counters as after start-up.
     void clearResults();
+    common::CsvTable results() const { return resultsCsv(History); }
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Modulus};
     // 64-bit: a class that clicks for a whole lesson must not wrap the counts.
     std::int64_t HitCount = 0;
     std::int64_t BatchNumber = 1;
     double PiEstimate = 0.0;
+    // Every batch's result since start-up or Reset, for the CSV.
+    std::vector<BatchResult> History;
 
 private:
     void drawFrame();

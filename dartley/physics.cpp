@@ -26,4 +26,17 @@ double piEstimate(std::int64_t hits, std::int64_t batches)
     return estimate * 4.0;
 }
 
+common::CsvTable resultsCsv(const std::vector<BatchResult> &batches)
+{
+    common::CsvTable csv;
+    csv.comments = {{QStringLiteral("program"), QStringLiteral("Dartley")},
+                    {QStringLiteral("points_per_batch"), QString::number(PointsPerBatch)}};
+    csv.header = {QStringLiteral("batch"), QStringLiteral("points"), QStringLiteral("hits"),
+                  QStringLiteral("pi_estimate")};
+    for (const BatchResult &b : batches)
+        csv.rows.push_back({QString::number(b.batch), QString::number(b.points),
+                            QString::number(b.hits), common::csvNumber(b.estimate)});
+    return csv;
+}
+
 } // namespace dartley

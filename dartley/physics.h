@@ -3,9 +3,11 @@
 // hits the circle, and the estimate 4 x hits / points.
 #pragma once
 
+#include "common/csv.h"
 #include "common/randomgenerator.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace dartley {
 
@@ -28,5 +30,16 @@ DartPoint nextPoint(common::RandomGenerator &random);
 
 // 4 x hits / (1000 x batches), in that order of operations.
 double piEstimate(std::int64_t hits, std::int64_t batches);
+
+// One batch's running result, as the three boxes show it after the batch.
+struct BatchResult {
+    std::int64_t batch = 0;
+    std::int64_t points = 0;
+    std::int64_t hits = 0;
+    double estimate = 0;
+};
+
+// One row per batch since start-up or Reset: batch,points,hits,pi_estimate.
+common::CsvTable resultsCsv(const std::vector<BatchResult> &batches);
 
 } // namespace dartley

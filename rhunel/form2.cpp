@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace rhunel {
 
@@ -61,8 +60,7 @@ Form2::~Form2() = default;
 bool Form2::Load()
 {
     Picture2->drawPicture(QImage(QStringLiteral(":/rhunel/formula.png")));
-    QSvgRenderer atom(QStringLiteral(":/rhunel/atom.svg"));
-    Picture1->drawSvg(atom);
+    Picture1->drawSvg(QStringLiteral(":/rhunel/atom.svg"));
     return true;
 }
 

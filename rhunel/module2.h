@@ -52,6 +52,10 @@ public:
     // Clear: no photons, an empty histogram, and the curve computed afresh at the next
     // energy; the generator and the table stay as they are.
     void clearResults();
+    common::CsvTable results() const
+    {
+        return resultsCsv(PhotonEnergy, PhotonCount, AngleHistogram, ReferenceCurve);
+    }
 
     double Pi = 0;
     double PhotonEnergy = 0; // keV

@@ -228,4 +228,27 @@ EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
     return entry;
 }
 
+common::CsvTable resultsCsv(double energyKeV, std::int64_t photons, const Histogram &histogram,
+                            const Curve &reference)
+{
+    common::CsvTable csv;
+    const bool any = photons > 0;
+    csv.comments = {{QStringLiteral("program"), QStringLiteral("Rhunel")},
+                    {QStringLiteral("energy_keV"), any ? common::csvNumber(energyKeV) : QString()},
+                    {QStringLiteral("photons"), any ? QString::number(photons) : QString()}};
+    csv.header = {QStringLiteral("bin"),   QStringLiteral("from_deg"), QStringLiteral("to_deg"),
+                  QStringLiteral("count"), QStringLiteral("relative"), QStringLiteral("reference")};
+    if (!any)
+        return csv;
+    const std::int64_t largest = *std::max_element(histogram.begin() + 1, histogram.end());
+    for (int i = 1; i <= AngleBins; ++i) {
+        const double relative =
+            largest > 0 ? static_cast<double>(histogram[i]) / static_cast<double>(largest) : 0.0;
+        csv.rows.push_back({QString::number(i), QString::number(i - 1), QString::number(i),
+                            QString::number(histogram[i]), common::csvNumber(relative),
+                            common::csvNumber(reference[i])});
+    }
+    return csv;
+}
+
 } // namespace rhunel

@@ -8,6 +8,7 @@
 // judges a table by.
 #pragma once
 
+#include "common/csv.h"
 #include "common/materialfile.h"
 #include "common/randomgenerator.h"
 
@@ -108,5 +109,11 @@ struct EnergyEntry {
     QString warning;     // the warning box's text when it does not run
 };
 EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer);
+
+// The results as a table: the energy and the photons as comments, then per 1-degree
+// bin: its edges, the count, count / largest count and the reference curve's entry.
+// Header only before the first batch.
+common::CsvTable resultsCsv(double energyKeV, std::int64_t photons, const Histogram &histogram,
+                            const Curve &reference);
 
 } // namespace rhunel

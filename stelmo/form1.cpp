@@ -97,6 +97,7 @@ Form1::Form1(common::MaterialLoader loader)
     menu_->addRunBatch(Command1);
     menu_->addSeparator();
     menu_->addPacing(pacer_);
+    menu_->addExports({this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
 }
 
 Form1::~Form1() = default;

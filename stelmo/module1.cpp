@@ -52,6 +52,12 @@ common::MaterialTable Module1::table() const
     return t;
 }
 
+common::CsvTable Module1::results() const
+{
+    return resultsCsv(PhotonEnergy, attenuationCoefficient(table(), PhotonEnergy), PhotonCount,
+                      PathSum, TransmittedCount);
+}
+
 void Module1::clearResults()
 {
     PhotonCount = 0;

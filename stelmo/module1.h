@@ -54,6 +54,7 @@ public:
     void clearResults();
     // The attenuation rows as the shared table type, for the energy checks.
     common::MaterialTable table() const;
+    common::CsvTable results() const;
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
     double PhotonEnergy = 0.0; // keV

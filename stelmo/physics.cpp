@@ -116,4 +116,32 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     return entry;
 }
 
+common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
+                            const DepthBins &bins)
+{
+    common::CsvTable csv;
+    const bool any = photons > 0;
+    auto value = [any](double v) { return any ? common::csvNumber(v) : QString(); };
+    csv.comments = {
+        {QStringLiteral("program"), QStringLiteral("Stelmo")},
+        {QStringLiteral("energy_keV"), value(energyKeV)},
+        {QStringLiteral("mu_per_cm"), value(mu)},
+        {QStringLiteral("mean_free_path_cm"), value(1 / mu)},
+        {QStringLiteral("photons"), any ? QString::number(photons) : QString()},
+        {QStringLiteral("mean_path_cm"), value(pathSum / static_cast<double>(photons))}};
+    csv.header = {QStringLiteral("depth_cm"), QStringLiteral("reached"),
+                  QStringLiteral("transmittance"), QStringLiteral("exp_law")};
+    if (!any)
+        return csv;
+    const double all = static_cast<double>(bins[1]);
+    for (int k = 1; k <= BinCount; ++k) {
+        const double depth = (k - 1) / BinsPerCm;
+        const std::int64_t reached = bins[static_cast<size_t>(k)];
+        csv.rows.push_back({common::csvNumber(depth), QString::number(reached),
+                            common::csvNumber(static_cast<double>(reached) / all),
+                            common::csvNumber(std::exp(-mu * depth))});
+    }
+    return csv;
+}
+
 } // namespace stelmo

@@ -4,6 +4,7 @@
 // photon energy. Lengths in cm, energies in keV, μ in 1/cm.
 #pragma once
 
+#include "common/csv.h"
 #include "common/materialfile.h"
 
 #include <QPointF>
@@ -81,5 +82,11 @@ struct EnergyEntry {
     QString warning;     // the warning box's text when it does not run
 };
 EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
+
+// The results as a table: the energy, μ, 1/μ, the photons and the mean sampled path
+// as comments, then per depth bin k = 1..400: depth (k-1)/10 cm, the photons that
+// reached it, bin k / bin 1 and exp(-μ depth). Header only before the first batch.
+common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
+                            const DepthBins &bins);
 
 } // namespace stelmo

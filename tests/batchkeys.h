@@ -229,6 +229,13 @@ template <class Form> void contextMenuEntries(Form &form)
         {QStringLiteral("高速（待ちなし）"), QKeySequence(Qt::CTRL | Qt::Key_3)},
         {QStringLiteral("一時停止"), QKeySequence(Qt::Key_P)},
         {QStringLiteral("光子を 1 個だけ進める"), QKeySequence(Qt::Key_N)},
+        {QStringLiteral("この図をコピー"), QKeySequence()},
+        {QStringLiteral("この図を画像として保存…"), QKeySequence()},
+        {QStringLiteral("データを CSV で保存…"), QKeySequence()},
+        {QStringLiteral("ウィンドウをコピー"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {QStringLiteral("ウィンドウを画像として保存…"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {QStringLiteral("結果を CSV で保存…"), QKeySequence(Qt::CTRL | Qt::Key_S)},
     };
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

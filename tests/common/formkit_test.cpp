@@ -12,6 +12,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <vector>
+
 using namespace common;
 
 namespace {
@@ -148,6 +151,59 @@ TEST(FormKit, TabOrderFollowsTheList)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), form.controls_.widget(next)) << next;
     }
+}
+
+} // namespace
+
+namespace {
+
+struct FitCase {
+    const char *name;
+    QSize client;
+    QMargins frame;
+    QSize available;
+    double zoom;
+    friend std::ostream &operator<<(std::ostream &os, const FitCase &c) { return os << c.name; }
+};
+
+class FitZoom : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitZoom, LargestThatFitsWithTheFrameNeverAboveOne)
+{
+    const FitCase &c = GetParam();
+    EXPECT_NEAR(common::fitZoom(c.client, c.frame, c.available), c.zoom, 1e-9);
+}
+
+// Window sizes of the programs: Stelmo's main window 736 x 747, Rhunel's 624 x 753,
+// Stelmo's information window 1059 x 692, Rhunel's title window 1038 x 607.
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FitZoom,
+    ::testing::Values(
+        FitCase{"FitsOnALargeScreen", {736, 747}, {0, 32, 0, 0}, {1920, 1160}, 1.0},
+        FitCase{"TallOnXga", {736, 747}, {0, 32, 0, 0}, {1024, 768}, (768.0 - 32) / 747},
+        FitCase{"TallOnALaptop", {624, 753}, {0, 32, 0, 0}, {1366, 768}, (768.0 - 32) / 753},
+        FitCase{"WideOnXga", {1059, 692}, {0, 32, 0, 0}, {1024, 768}, 1024.0 / 1059},
+        FitCase{"WideFitsALaptop", {1038, 607}, {0, 32, 0, 0}, {1366, 768}, 1.0},
+        FitCase{"KnownFrameCounts", {700, 700}, {4, 28, 4, 4}, {1024, 700}, (700.0 - 32) / 700},
+        FitCase{"NeverBelowHalf", {1000, 1000}, {0, 32, 0, 0}, {300, 300}, 0.5},
+        FitCase{"ExactFit", {1024, 736}, {0, 32, 0, 0}, {1024, 768}, 1.0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ZoomSteps, FromHalfToThreeTimes)
+{
+    double z = 1.0;
+    std::vector<double> up;
+    while (z < common::MaxZoom) {
+        z = common::nextZoomStep(z, +1);
+        up.push_back(z);
+    }
+    EXPECT_EQ(up, (std::vector<double>{1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}));
+    EXPECT_EQ(common::nextZoomStep(3.0, +1), 3.0);
+    EXPECT_EQ(common::nextZoomStep(1.0, -1), 0.9);
+    EXPECT_EQ(common::nextZoomStep(0.5, -1), 0.5);
+    // From a fitted zoom between steps, the next step either way.
+    EXPECT_EQ(common::nextZoomStep(0.967, +1), 1.0);
+    EXPECT_EQ(common::nextZoomStep(0.967, -1), 0.9);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <ostream>
 
 using common::PaletteColor;
 using common::PictureBox;
@@ -183,6 +185,118 @@ TEST_F(PictureBoxTest, ImageFollowsTheDevicePixelRatio)
     const qreal dpr = box.devicePixelRatioF();
     EXPECT_EQ(box.image().size(), (QSizeF(200, 100) * dpr).toSize());
     EXPECT_EQ(box.image().devicePixelRatio(), dpr);
+}
+
+} // namespace
+
+namespace {
+
+// What a plot draws, one operation (or a short run) per case.
+struct DrawCase {
+    const char *name;
+    std::function<void(PictureBox &)> draw;
+    friend std::ostream &operator<<(std::ostream &os, const DrawCase &c) { return os << c.name; }
+};
+
+class Replay : public PictureBoxTest, public ::testing::WithParamInterface<DrawCase> {};
+
+// The display list replayed onto a fresh image gives the very pixels drawn directly, at
+// the screen's scale factor (the suite runs once more at 2x, QT_SCALE_FACTOR=2).
+TEST_P(Replay, EqualsDirectDrawing)
+{
+    box.fillBox({100, 50}, {900, 450}, 11);
+    GetParam().draw(box);
+    const qreal dpr = box.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(dpr, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const QImage replayed = box.renderImage(dpr);
+    ASSERT_EQ(replayed.size(), box.image().size());
+    int differing = 0;
+    for (int y = 0; y < replayed.height(); ++y)
+        for (int x = 0; x < replayed.width(); ++x)
+            differing += replayed.pixel(x, y) != box.image().pixel(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, Replay,
+    ::testing::Values(DrawCase{"Line",
+                               [](PictureBox &b) {
+                                   b.line({10, 10}, {990, 480}, 12);
+                               }},
+                      DrawCase{"WideLineTo",
+                               [](PictureBox &b) {
+                                   b.setDrawWidth(3);
+                                   b.line({10, 400}, {500, 100}, 1);
+                                   b.lineTo({900, 420}, 12);
+                               }},
+                      DrawCase{"Box",
+                               [](PictureBox &b) {
+                                   b.box({800, 400}, {200, 100}, 0);
+                               }},
+                      DrawCase{"FilledBox",
+                               [](PictureBox &b) {
+                                   b.fillBox({300, 120}, {700, 330}, 9);
+                               }},
+                      DrawCase{"Circle",
+                               [](PictureBox &b) {
+                                   b.circle({500, 250}, 200, 0);
+                               }},
+                      DrawCase{
+                          "SubPixelCircles",
+                          [](PictureBox &b) {
+                              for (int i = 0; i < 200; ++i)
+                                  b.circle({float(i * 4.9), float(i * 2.3)}, 1, i % 2 ? 9 : 12);
+                          }},
+                      DrawCase{"Arc",
+                               [](PictureBox &b) {
+                                   b.arc({500, 450}, 300, 1, 0, M_PI);
+                               }},
+                      DrawCase{"Points",
+                               [](PictureBox &b) {
+                                   b.setDrawWidth(2);
+                                   for (int i = 0; i < 50; ++i)
+                                       b.point({i * 20.0 + 0.3, 250.7}, 12);
+                               }},
+                      DrawCase{"Print",
+                               [](PictureBox &b) {
+                                   b.setCurrentPosition({120, 60});
+                                   b.print(QStringLiteral("1.0E-01 深さ"));
+                               }},
+                      DrawCase{"ClearThenDraw",
+                               [](PictureBox &b) {
+                                   b.clear();
+                                   b.line({0, 0}, {1000, 500}, 0);
+                               }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(PictureBoxTest, DisplayListCountsWhatWasDrawnSinceTheLastClear)
+{
+    EXPECT_EQ(box.operationCount(), 0u);
+    box.line({0, 0}, {10, 10}, 0);
+    box.circle({5, 5}, 1, 12);
+    box.setCurrentPosition({1, 1});
+    box.print(QStringLiteral("x"));
+    EXPECT_EQ(box.operationCount(), 3u);
+    box.clear();
+    EXPECT_EQ(box.operationCount(), 0u);
+}
+
+// A zoomed box draws its list again at the new size: no rescaled pixels, lines as wide
+// as the zoom makes them.
+TEST_F(PictureBoxTest, ZoomDrawsTheListAgainAtTheNewSize)
+{
+    box.line({0, 250}, {1000, 250}, 12);
+    box.setZoom(2);
+    box.setGeometry(0, 0, 404, 204);
+    EXPECT_EQ(box.image().size(), (QSizeF(400, 200) * box.devicePixelRatioF()).toSize());
+    EXPECT_EQ(box.colorAt({500, 250}), PaletteColor(12));
+    // Two pixels wide at 2x: the rows above and below the centre are red too, not blended.
+    const QPointF centre = box.toPixel({500, 250}) * box.devicePixelRatioF();
+    const int redRows =
+        countColour(QRect(int(centre.x()), int(centre.y()) - 6, 1, 13), PaletteColor(12));
+    EXPECT_EQ(redRows, 2 * int(box.devicePixelRatioF()));
 }
 
 } // namespace

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+#include "common/exports.h"
+
+#include "common/application.h"
+#include "common/picturebox.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTimer>
+
+namespace common {
+
+namespace {
+
+bool isSvg(const QString &path)
+{
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+// Every plot of the window replays instead of copying the screen's pixels while it is
+// rendered into a picture.
+class ReplayingPlots {
+public:
+    explicit ReplayingPlots(QWidget &window) : boxes_(window.findChildren<PictureBox *>())
+    {
+        for (PictureBox *b : boxes_)
+            b->setReplayWhenPainted(true);
+    }
+    ~ReplayingPlots()
+    {
+        for (PictureBox *b : boxes_)
+            b->setReplayWhenPainted(false);
+    }
+    ReplayingPlots(const ReplayingPlots &) = delete;
+    ReplayingPlots &operator=(const ReplayingPlots &) = delete;
+
+private:
+    QList<PictureBox *> boxes_;
+};
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray svgBytes(QSize size, const QString &title, const std::function<void(QPainter &)> &draw)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    QPainter p(&svg);
+    draw(p);
+    p.end();
+    return bytes;
+}
+
+} // namespace
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QObject::tr("%1 cannot be written: %2").arg(name, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QObject::tr("%1 cannot be written: %2").arg(name, reason);
+    }
+    if (!file.commit())
+        return QObject::tr("%1 cannot be written: %2").arg(name, file.errorString());
+    return {};
+}
+
+QImage plotImage(const PictureBox &box, qreal scale) { return box.renderImage(scale); }
+
+QImage windowImage(QWidget &window, qreal scale)
+{
+    QImage image((QSizeF(window.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(window.palette().color(QPalette::Window));
+    const ReplayingPlots replaying(window);
+    window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+QString savePlotPicture(const PictureBox &box, const QString &path)
+{
+    if (!isSvg(path))
+        return writeFileAtomically(path, pngBytes(plotImage(box, 2)));
+    const QSize size = box.innerRect().size();
+    return writeFileAtomically(path, svgBytes(size, box.objectName(), [&](QPainter &p) {
+                                   box.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));
+                               }));
+}
+
+QString saveWindowPicture(QWidget &window, const QString &path)
+{
+    if (!isSvg(path))
+        return writeFileAtomically(path, pngBytes(windowImage(window, 2)));
+    const ReplayingPlots replaying(window);
+    return writeFileAtomically(path,
+                               svgBytes(window.size(), window.windowTitle(), [&](QPainter &p) {
+                                   window.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+                               }));
+}
+
+void copyImageToClipboard(const QImage &image)
+{
+    if (QClipboard *clipboard = QApplication::clipboard())
+        clipboard->setImage(image);
+}
+
+QString askSavePath(QWidget *parent, const QString &caption, const QString &suggestedName,
+                    const QString &filter, const QString &defaultSuffix)
+{
+    // Qt's own dialog on every desktop: the same keys everywhere, and its file-name
+    // field takes the typed path.
+    QFileDialog dialog(parent, caption, QDir::home().filePath(suggestedName), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggestedName);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+            name->setFocus();
+            name->selectAll();
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+namespace {
+bool reportFailure(QWidget *parent, const QString &failure)
+{
+    if (failure.isEmpty())
+        return true;
+    showWarning(parent, failure);
+    return false;
+}
+} // namespace
+
+bool saveResultsAs(const ExportSource &source)
+{
+    const QString path = askSavePath(source.window, QObject::tr("結果を CSV で保存"),
+                                     source.stem + QStringLiteral(".csv"),
+                                     QObject::tr("CSV (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return false;
+    return reportFailure(source.window, writeFileAtomically(path, source.results().toUtf8()));
+}
+
+bool saveWindowPictureAs(const ExportSource &source)
+{
+    const QString path = askSavePath(source.window, QObject::tr("ウィンドウを画像として保存"),
+                                     source.stem + QStringLiteral(".png"),
+                                     QObject::tr("画像 (*.png *.svg)"), QStringLiteral("png"));
+    if (path.isEmpty())
+        return false;
+    return reportFailure(source.window, saveWindowPicture(*source.window, path));
+}
+
+bool savePlotPictureAs(const ExportSource &source, const PictureBox &box)
+{
+    const QString path = askSavePath(source.window, QObject::tr("図を画像として保存"),
+                                     source.stem + QLatin1Char('-') + box.objectName().toLower() +
+                                         QStringLiteral(".png"),
+                                     QObject::tr("画像 (*.png *.svg)"), QStringLiteral("png"));
+    if (path.isEmpty())
+        return false;
+    return reportFailure(source.window, savePlotPicture(box, path));
+}
+
+} // namespace common
