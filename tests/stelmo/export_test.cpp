@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+// What leaves Stelmo's main window: CSV results, pictures, the clipboard; and zoom.
+#include "common/exports.h"
+#include "common/palette.h"
+#include "common/picturebox.h"
+#include "stelmo/form1.h"
+#include "stelmo/physics.h"
+#include "tests/exportcheck.h"
+#include "tests/stelmo/tissuetable.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using exportcheck::DialogTyper;
+
+class StelmoExports : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        batchkeys::prepare(form);
+    }
+    void TearDown() override
+    {
+        form.hide();
+        testutil::settleApplication();
+    }
+    void batch() { QTest::mouseClick(form.Command1, Qt::LeftButton); }
+    QString saveBy(Qt::KeyboardModifiers modifiers, const QString &name)
+    {
+        const QString path = dir.filePath(name);
+        DialogTyper typer(path);
+        form.Picture1->setFocus();
+        batchkeys::press(&form, Qt::Key_S, modifiers);
+        EXPECT_TRUE(typer.seen) << "no save dialog";
+        EXPECT_TRUE(typer.fieldFocused) << "the file-name field must have the focus";
+        return path;
+    }
+    QTemporaryDir dir;
+    stelmo::Form1 form{stelmotest::loadTissueTable};
+};
+
+TEST_F(StelmoExports, CtrlSSavesTheResultsAsCsvThroughTheDialog)
+{
+    batch();
+    batch();
+    const auto csv = exportcheck::readCsv(
+        exportcheck::fileBytes(saveBy(Qt::ControlModifier, QStringLiteral("run.csv"))));
+    const stelmo::Module1 &m = form.module();
+    const double mu = stelmo::attenuationCoefficient(form.module().table(), 100);
+    EXPECT_EQ(csv.comments.value(QStringLiteral("energy_keV")), QStringLiteral("100"));
+    EXPECT_EQ(csv.comments.value(QStringLiteral("mu_per_cm")).toDouble(), mu);
+    EXPECT_EQ(csv.comments.value(QStringLiteral("mean_free_path_cm")).toDouble(), 1 / mu);
+    EXPECT_EQ(csv.comments.value(QStringLiteral("photons")), QStringLiteral("800"));
+    EXPECT_EQ(csv.comments.value(QStringLiteral("mean_path_cm")).toDouble(), m.PathSum / 800);
+    EXPECT_EQ(csv.header,
+              QStringList({QStringLiteral("depth_cm"), QStringLiteral("reached"),
+                           QStringLiteral("transmittance"), QStringLiteral("exp_law")}));
+    ASSERT_EQ(csv.rows.size(), 400u);
+    for (int k = 1; k <= 400; ++k) {
+        const QStringList &row = csv.rows[std::size_t(k - 1)];
+        ASSERT_EQ(row.size(), 4);
+        const double depth = (k - 1) / 10.0;
+        EXPECT_DOUBLE_EQ(row[0].toDouble(), depth) << k;
+        EXPECT_EQ(row[1].toLongLong(), m.TransmittedCount[std::size_t(k)]) << k;
+        EXPECT_DOUBLE_EQ(row[2].toDouble(),
+                         double(m.TransmittedCount[std::size_t(k)]) / m.TransmittedCount[1]);
+        EXPECT_DOUBLE_EQ(row[3].toDouble(), std::exp(-mu * depth)) << k;
+    }
+}
+
+TEST_F(StelmoExports, BeforeTheFirstBatchAndAfterResetTheCsvHasNoRows)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        const common::CsvTable csv = form.module().results();
+        EXPECT_EQ(csv.header.size(), 4);
+        EXPECT_TRUE(csv.rows.empty()) << pass;
+        batch();
+        QTest::mouseClick(form.Command3, Qt::LeftButton); // Reset
+        form.Text1->setText(QStringLiteral("100"));
+    }
+}
+
+TEST_F(StelmoExports, WindowPictureAsPngIsTwiceItsSizeAndAsSvgIsVector)
+{
+    batch();
+    const QImage png(saveBy(Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral("w.png")));
+    EXPECT_EQ(png.size(), form.size() * 2);
+    // The first track, where the window shows it, is in the picture too.
+    const QPointF inner = form.Picture1->toPixel({205, 0}) + QPointF(2, 2);
+    const QPoint at = form.Picture1->mapTo(&form, inner.toPoint()) * 2 + QPoint(1, 1);
+    EXPECT_EQ(png.pixelColor(at), common::PaletteColor(12));
+
+    const QString svgPath = dir.filePath(QStringLiteral("w.svg"));
+    ASSERT_EQ(common::saveWindowPicture(form, svgPath), QString());
+    const auto elements = exportcheck::svgElements(exportcheck::fileBytes(svgPath));
+    ASSERT_FALSE(elements.isEmpty()) << "the SVG does not parse";
+    // 400 tracks and the plot frames as lines or paths, the labels as text.
+    EXPECT_GE(elements.value(QStringLiteral("polyline")) + elements.value(QStringLiteral("path")) +
+                  elements.value(QStringLiteral("line")),
+              400);
+    EXPECT_GE(elements.value(QStringLiteral("text")), 20);
+}
+
+TEST_F(StelmoExports, PlotPictureSvgHasNoBitmapInIt)
+{
+    batch();
+    const QString path = dir.filePath(QStringLiteral("tracks.svg"));
+    ASSERT_EQ(common::savePlotPicture(*form.Picture1, path), QString());
+    const auto elements = exportcheck::svgElements(exportcheck::fileBytes(path));
+    ASSERT_FALSE(elements.isEmpty());
+    EXPECT_EQ(elements.value(QStringLiteral("image")), 0);
+    EXPECT_GE(elements.value(QStringLiteral("polyline")) + elements.value(QStringLiteral("path")),
+              400);
+}
+
+TEST_F(StelmoExports, CtrlShiftCCopiesTheWindowAtTwiceItsSize)
+{
+    batch();
+    QApplication::clipboard()->clear();
+    batchkeys::press(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), form.size() * 2);
+}
+
+// A file that cannot be written is reported, and nothing is lost: here the name is an
+// existing folder, which keeps what it holds.
+TEST_F(StelmoExports, UnwritablePathIsReportedAndChangesNothing)
+{
+    batch();
+    QDir(dir.path()).mkdir(QStringLiteral("taken"));
+    QFile kept(dir.filePath(QStringLiteral("taken/kept.txt")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    const QString taken = dir.filePath(QStringLiteral("taken"));
+    for (const QString &failure :
+         {common::writeFileAtomically(taken, form.module().results().toUtf8()),
+          common::saveWindowPicture(form, taken), common::savePlotPicture(*form.Picture2, taken),
+          common::saveWindowPicture(form, taken + QStringLiteral("/../taken"))}) {
+        EXPECT_TRUE(failure.contains(QStringLiteral("taken"))) << failure.toStdString();
+        EXPECT_TRUE(failure.contains(QStringLiteral("cannot be written")));
+    }
+    EXPECT_TRUE(QFileInfo(taken).isDir());
+    EXPECT_EQ(exportcheck::fileBytes(dir.filePath(QStringLiteral("taken/kept.txt"))),
+              QByteArray("kept"));
+    EXPECT_FALSE(
+        common::writeFileAtomically(dir.filePath(QStringLiteral("none/x.csv")), "x").isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("none"))));
+}
+
+TEST_F(StelmoExports, ZoomInTwiceAndBackKeepsTextsAndPlots)
+{
+    batch();
+    const QStringList texts{form.Text1->text(), form.Text2->text(), form.Text3->text(),
+                            form.Text4->text(), form.Text5->text()};
+    const QImage tracks = form.Picture1->image(), curve = form.Picture2->image();
+    const QSize size = form.size();
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_Plus, Qt::ControlModifier);
+    batchkeys::press(&form, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 1.25);
+    EXPECT_EQ(form.size(), QSize(qRound(size.width() * 1.25), qRound(size.height() * 1.25)));
+    EXPECT_NEAR(form.Command1->width(), 145 * 1.25, 1.0);
+    EXPECT_EQ(form.Text4->text(), texts[3]);
+    EXPECT_FALSE(form.Text1->isEnabled());
+    // The plot at 125 % shows the same drawing: the first track, the slab, the frame.
+    EXPECT_EQ(form.Picture1->colorAt({205, 0}), common::PaletteColor(12));
+    EXPECT_EQ(form.Picture1->colorAt({600, 200}).rgb(),
+              tracks.pixel(tracks.width() / 2, 200 * tracks.height() / 430));
+    batchkeys::press(&form, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 1.0);
+    EXPECT_EQ(form.size(), size);
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ((QStringList{form.Text1->text(), form.Text2->text(), form.Text3->text(),
+                               form.Text4->text(), form.Text5->text()})[i],
+                  texts[i]);
+    EXPECT_TRUE(form.Picture1->image() == tracks) << "drawn again, pixel for pixel";
+    EXPECT_TRUE(form.Picture2->image() == curve);
+}
+
+} // namespace
