@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "common/picturebox.h"
 #include "dartley/form1.h"
 #include "dartley/form2.h"
+
+#include "bench/exportbench.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -52,5 +55,33 @@ void BM_DartleyTitleWindow(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DartleyTitleWindow)->Unit(benchmark::kMillisecond);
+
+// The plot after 1000 batches (a million dots) replayed from its display list into a
+// fresh image at 1x and 2x: what a zoom, a new screen or a copy costs.
+void BM_DartleyReplayAfter1000(benchmark::State &state)
+{
+    dartley::Form1 form;
+    form.showForm();
+    for (int n = 0; n < 1000; ++n)
+        form.module().RunBatch();
+    const qreal scale = qreal(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.Picture1->renderImage(scale));
+    state.counters["operations"] = double(form.Picture1->operationCount());
+    state.counters["list_MB"] = double(form.Picture1->displayListBytes()) / (1024.0 * 1024.0);
+    state.SetLabel("x scale");
+}
+BENCHMARK(BM_DartleyReplayAfter1000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The main window saved after 100 batches (100 000 dots): PNG at 2x, SVG.
+void BM_DartleyExportAfter100(benchmark::State &state)
+{
+    dartley::Form1 form;
+    form.showForm();
+    for (int n = 0; n < 100; ++n)
+        form.module().RunBatch();
+    bench::exportWindow(state, form);
+}
+BENCHMARK(BM_DartleyExportAfter100)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

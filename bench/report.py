@@ -94,7 +94,7 @@ for bench in ("dartley_bench", "stelmo_bench", "rhunel_bench"):
             if extras:
                 figure += " (" + ", ".join(extras) + ")"
             name = bname.replace("BM_", "").split("/iterations")[0]
-            if b.get("label") in ("Slow", "Normal"):
+            if b.get("label") in ("Slow", "Normal", "PNG", "SVG"):
                 name = name.rsplit("/", 1)[0] + " " + b["label"]
             rows.append((name, label, figure))
 

@@ -4,6 +4,7 @@
 #include "rhunel/form1.h"
 #include "rhunel/physics.h"
 
+#include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
 #include "tests/rhunel/synthetictable.h"
 
@@ -101,5 +102,17 @@ BENCHMARK(BM_RhunelPacedBatch)
     ->Iterations(10)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The main window saved after ten batches: PNG at 2x, SVG.
+void BM_RhunelExportAfter10(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.pacer().setPace(common::Pace::Fast);
+    form.showForm();
+    for (int n = 0; n < 10; ++n)
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    bench::exportWindow(state, form);
+}
+BENCHMARK(BM_RhunelExportAfter10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/picturebox.h"
 #include "stelmo/form1.h"
 
+#include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
 
 #include <QApplication>
@@ -132,5 +133,17 @@ BENCHMARK(BM_StelmoPacedBatch)
     ->Iterations(10)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The main window saved after ten batches: PNG at 2x, SVG.
+void BM_StelmoExportAfter10(benchmark::State &state)
+{
+    stelmo::Form1 form(loadBenchTable);
+    form.pacer().setPace(common::Pace::Fast);
+    form.showForm();
+    for (int n = 0; n < 10; ++n)
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    bench::exportWindow(state, form);
+}
+BENCHMARK(BM_StelmoExportAfter10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

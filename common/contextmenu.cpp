@@ -159,7 +159,7 @@ bool ContextMenu::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == goButton_ && event->type() == QEvent::EnabledChange && runBatch_)
-        runBatch_->setEnabled(goButton_->isEnabled());
+        runBatch_->setEnabled(static_cast<QWidget *>(watched)->isEnabled());
     return QObject::eventFilter(watched, event);
 }
 
