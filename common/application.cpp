@@ -45,6 +45,9 @@ void showWarning(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
                     parent);
     box.exec();
+    // The window takes the keyboard back, window manager or not.
+    if (parent)
+        parent->window()->activateWindow();
 }
 
 void failStartup(QWidget *parent, const QString &report)

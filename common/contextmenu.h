@@ -58,7 +58,7 @@ private:
     QWidget *window_;
     QMenu *menu_;
     QPointer<QAction> runBatch_;
-    const QObject *goButton_ = nullptr; // compared only: it may be under destruction
+    const QObject *goButton_ = nullptr;    // compared only: it may be under destruction
     QPointer<PictureBox> plot_;            // the plot the menu was opened on
     QList<QPointer<QAction>> plotEntries_; // shown only then
     void aimAt(QWidget *widget);

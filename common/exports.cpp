@@ -144,9 +144,11 @@ QString askSavePath(QWidget *parent, const QString &caption, const QString &sugg
             name->selectAll();
         }
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // The window takes the keyboard back, window manager or not.
+    if (parent)
+        parent->activateWindow();
+    return accepted ? dialog.selectedFiles().constFirst() : QString();
 }
 
 namespace {

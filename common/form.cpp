@@ -84,8 +84,22 @@ void Form::setZoom(double zoom)
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
+    const QPoint centre = frameGeometry().center();
     setFixedSize(twipsToPixels(twips_.width(), zoom), twipsToPixels(twips_.height(), zoom));
     controls_.setZoom(zoom);
+    if (!isVisible())
+        return;
+    // Zoomed about its centre, and kept on the screen as far as it fits there.
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = size().grownBy(knownFrame);
+    QPoint at = centre - QPoint(outer.width() / 2, outer.height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+    move(at);
+    update();
 }
 
 void Form::zoomIn() { setZoom(nextZoomStep(zoom_, +1)); }

@@ -41,6 +41,33 @@ constexpr bool hasIndex(Op op) { return op == Op::Print || op == Op::Picture || 
 // floats to begin with (Dartley's dots are), so nothing is lost.
 constexpr std::uint8_t FloatValues = 0x80;
 
+// The part of a segment inside a rectangle (Liang-Barsky); false when none is.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF from = a;
+    a = from + QPointF(dx, dy) * t0;
+    b = from + QPointF(dx, dy) * t1;
+    return true;
+}
+
 } // namespace
 
 struct PictureBox::Record {
@@ -173,6 +200,8 @@ struct PictureBox::Canvas {
     QTransform map;
     QRectF target;
     double unit = 1;
+    // An SVG file keeps no clip: what lies past the box's edges is cut off by hand.
+    bool clipByHand = false;
 
     QPainter &painter()
     {
@@ -357,12 +386,15 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
     };
     switch (r.op) {
     case Op::Line: {
-        const QPointF a = canvas.map.map(QPointF(r.v[0], r.v[1]));
-        const QPointF b = canvas.map.map(QPointF(r.v[2], r.v[3]));
+        QPointF a = canvas.map.map(QPointF(r.v[0], r.v[1]));
+        QPointF b = canvas.map.map(QPointF(r.v[2], r.v[3]));
+        const QRectF touched = grown(QRectF(a, b), margin);
+        if (canvas.clipByHand && !clipSegment(a, b, canvas.target))
+            return touched;
         QPainter &p = canvas.painter();
         p.setPen(pen());
         p.drawLine(a, b);
-        return grown(QRectF(a, b), margin);
+        return touched;
     }
     case Op::Box:
     case Op::FillBox: {
@@ -371,6 +403,22 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
                 .normalized();
         QPainter &p = canvas.painter();
         p.setPen(pen());
+        if (canvas.clipByHand && !canvas.target.contains(box)) {
+            if (r.op == Op::FillBox) {
+                p.setBrush(PaletteColor(r.colour));
+                p.drawRect(box.intersected(canvas.target));
+            } else {
+                // Only the sides inside the box are drawn, as on the screen.
+                const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(),
+                                           box.bottomLeft(), box.topLeft()};
+                for (int i = 0; i < 4; ++i) {
+                    QPointF a = corners[i], b = corners[i + 1];
+                    if (clipSegment(a, b, canvas.target))
+                        p.drawLine(a, b);
+                }
+            }
+            return grown(box, margin);
+        }
         p.setBrush(r.op == Op::FillBox ? QBrush(PaletteColor(r.colour)) : QBrush(Qt::NoBrush));
         p.drawRect(box);
         return grown(box, margin);
@@ -546,6 +594,7 @@ void PictureBox::replay(QPainter &painter, const QRectF &target) const
     canvas.map = transformFor(target);
     canvas.target = target;
     canvas.unit = zoom_ * target.width() / std::max(1, innerRect().width());
+    canvas.clipByHand = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
     list_->forEach([&](const Record &r) { paintRecord(canvas, r); });
     painter.restore();
 }

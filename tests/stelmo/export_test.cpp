@@ -184,4 +184,30 @@ TEST_F(StelmoExports, ZoomInTwiceAndBackKeepsTextsAndPlots)
     EXPECT_TRUE(form.Picture2->image() == curve);
 }
 
+// Zoomed out step by step, the window shows nothing outside its controls but its own
+// background: no pixels left over from a larger zoom.
+TEST_F(StelmoExports, ZoomingOutLeavesNoStalePixels)
+{
+    batch();
+    for (int step = 0; step < 5; ++step)
+        batchkeys::press(&form, Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_EQ(form.zoom(), 0.5);
+    QApplication::processEvents();
+    const QImage shown = form.grab().toImage();
+    QRegion controls;
+    for (QWidget *w : form.findChildren<QWidget *>())
+        if (w->isVisible() && !w->isWindow())
+            controls += w->geometry();
+    const QColor background = form.palette().color(QPalette::Window);
+    int stale = 0;
+    QPoint first;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (!controls.contains(QPoint(x, y)) && shown.pixelColor(x, y) != background) {
+                if (stale++ == 0)
+                    first = QPoint(x, y);
+            }
+    EXPECT_EQ(stale, 0) << "first at " << first.x() << "," << first.y();
+}
+
 } // namespace
