@@ -30,6 +30,17 @@ ContextMenu::ContextMenu(QWidget *window)
 
 ContextMenu::~ContextMenu() = default;
 
+ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
+                                         ExportSource exports)
+{
+    auto *menu = new ContextMenu(window);
+    menu->addRunBatch(go);
+    menu->addSeparator();
+    menu->addPacing(pacer);
+    menu->addExports(std::move(exports));
+    return menu;
+}
+
 QAction *ContextMenu::addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                                std::function<void()> triggered, QMenu *into)
 {

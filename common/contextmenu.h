@@ -30,6 +30,11 @@ public:
     explicit ContextMenu(QWidget *window);
     ~ContextMenu() override;
 
+    // The whole menu of a window whose batches a pacer runs: the next batch, the
+    // pacing entries, the exports.
+    static ContextMenu *forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
+                                       ExportSource exports);
+
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       std::function<void()> triggered, QMenu *into = nullptr);
     QMenu *addSubmenu(const QString &title);

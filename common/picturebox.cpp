@@ -109,7 +109,7 @@ public:
             asFloat = asFloat && double(float(r.v[i])) == r.v[i];
         const std::size_t size = 3 + std::size_t(n) * (asFloat ? 4 : 8) + (hasIndex(r.op) ? 4 : 0);
         if (chunks_.empty() || used_.back() + size > ChunkSize) {
-            chunks_.push_back(std::make_unique<std::uint8_t[]>(ChunkSize));
+            chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(ChunkSize));
             used_.push_back(0);
         }
         std::uint8_t *at = chunks_.back().get() + used_.back();
@@ -193,6 +193,14 @@ private:
 // are the bulk of what a batch draws, and the same path serves direct drawing and replay,
 // so both give the same pixels.
 struct PictureBox::Canvas {
+    Canvas() = default;
+    // On an image that shows the box's inner area at its logical size.
+    Canvas(QImage &onto, const PictureBox &box)
+        : device(&onto), image(&onto), map(box.transform()),
+          target(QPointF(0, 0), QSizeF(box.innerRect().size().expandedTo(QSize(1, 1)))),
+          unit(box.zoom_)
+    {
+    }
     QPaintDevice *device = nullptr;
     QImage *image = nullptr; // the device, when it is an image
     QPainter *external = nullptr;
@@ -298,15 +306,7 @@ void PictureBox::ensureImage() const
     // drawn again at it, crisp, instead of rescaling the old pixels.
     image_ = QImage(device, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
-    image_.fill(list_->background);
-    if (list_->count() > 0) {
-        Canvas canvas;
-        canvas.device = canvas.image = &image_;
-        canvas.map = transform();
-        canvas.target = QRectF(QPointF(0, 0), QSizeF(logical));
-        canvas.unit = zoom_;
-        list_->forEach([&](const Record &r) { paintRecord(canvas, r); });
-    }
+    replayOnto(image_);
     const_cast<PictureBox *>(this)->update();
 }
 
@@ -356,11 +356,7 @@ void PictureBox::record(const Record &r)
 {
     ensureImage();
     list_->append(r);
-    Canvas canvas;
-    canvas.device = canvas.image = &image_;
-    canvas.map = transform();
-    canvas.target = QRectF(QPointF(0, 0), QSizeF(innerRect().size()));
-    canvas.unit = zoom_;
+    Canvas canvas(image_, *this);
     const QRectF dirty = paintRecord(canvas, r);
     canvas.release();
     touched(dirty, 0);
@@ -604,14 +600,15 @@ QImage PictureBox::renderImage(qreal scale) const
     const QSize logical = innerRect().size().expandedTo(QSize(1, 1));
     QImage out((QSizeF(logical) * scale).toSize(), QImage::Format_RGB32);
     out.setDevicePixelRatio(scale);
-    out.fill(list_->background);
-    Canvas canvas;
-    canvas.device = canvas.image = &out;
-    canvas.map = transform();
-    canvas.target = QRectF(QPointF(0, 0), QSizeF(logical));
-    canvas.unit = zoom_;
-    list_->forEach([&](const Record &r) { paintRecord(canvas, r); });
+    replayOnto(out);
     return out;
+}
+
+void PictureBox::replayOnto(QImage &image) const
+{
+    image.fill(list_->background);
+    Canvas canvas(image, *this);
+    list_->forEach([&](const Record &r) { paintRecord(canvas, r); });
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -107,6 +107,7 @@ private:
     QTransform transformFor(const QRectF &target) const;
     QTransform transform() const;
     void record(const Record &r);
+    void replayOnto(QImage &image) const; // background and the whole list
     // Paints one record; returns the rectangle it touched, in the target's coordinates.
     QRectF paintRecord(Canvas &canvas, const Record &r) const;
     void touched(QRectF pixels, double margin);

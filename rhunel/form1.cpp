@@ -67,11 +67,9 @@ Form1::Form1(common::MaterialLoader loader)
     // Return in the energy box runs a batch as GO does.
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
 
-    menu_ = new ContextMenu(this);
-    menu_->addRunBatch(Command1);
-    menu_->addSeparator();
-    menu_->addPacing(pacer_);
-    menu_->addExports({this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
+    menu_ = ContextMenu::forBatchWindow(
+        this, Command1, pacer_,
+        {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
 }
 
 Form1::~Form1() = default;

@@ -115,14 +115,13 @@ Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, d
         energyKeV, [&](double x) { return formFactorAt(MomentumTransfer, FormFactor, x); }, pi);
 }
 
-namespace {
-
-// Acceptance (1 + cos^2 theta) / 2 with cos theta = 1 - 2 u^2, u = x / k.
-double acceptance(double x, double k)
+double thomsonAcceptance(double x, double k)
 {
     const double u2 = (x / k) * (x / k);
     return 1 - 2 * u2 + 2 * u2 * u2;
 }
+
+namespace {
 
 // Its integral over x from 0.
 double acceptanceIntegral(double x, double k)
@@ -151,7 +150,7 @@ double samplerKsDistance(const Column &MomentumTransfer, const Column &Cumulativ
         return 1.0;
     auto trueDensity = [&](double x) {
         const double f = formFactor(x);
-        return acceptance(x, k) * f * f * x;
+        return thomsonAcceptance(x, k) * f * f * x;
     };
 
     // Points where both cumulative distributions are compared: fine steps below the

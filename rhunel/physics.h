@@ -73,6 +73,10 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
                                  const Column &CumulativeWeight, double CumulativeTotal,
                                  double energyKeV, double pi = ModulePi);
 
+// The Thomson factor (1 + cos^2 theta) / 2 at momentum transfer x, with k = E / Hc the
+// largest x at this energy (cos theta = 1 - 2 (x/k)^2): the sampler's acceptance.
+double thomsonAcceptance(double x, double k);
+
 using FormFactorFunction = std::function<double(double x)>;
 
 // (1 + cos^2 theta) F(x)^2 sin theta at 1..180 degrees, divided by its largest entry,

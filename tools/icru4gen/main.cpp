@@ -61,8 +61,7 @@ std::vector<double> designGrid()
         std::vector<double> density(fine + 1, 0.0);
         double total = 0;
         for (int i = 0; i <= fine && x[i] < k; ++i) {
-            const double u2 = (x[i] / k) * (x[i] / k);
-            density[i] = (1 - 2 * u2 + 2 * u2 * u2) * f2[i] * x[i];
+            density[i] = rhunel::thomsonAcceptance(x[i], k) * f2[i] * x[i];
             if (i > 0)
                 total += 0.5 * (density[i] + density[i - 1]) * (x[i] - x[i - 1]);
         }
