@@ -38,6 +38,14 @@ ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer
     menu->addSeparator();
     menu->addPacing(pacer);
     menu->addExports(std::move(exports));
+    // The counts of a batch are complete only at its end: no CSV while one runs.
+    auto lock = [menu, &pacer] {
+        for (const QPointer<QAction> &a : menu->resultEntries_)
+            if (a)
+                a->setEnabled(!pacer.running());
+    };
+    connect(&pacer, &Pacer::stateChanged, menu, lock);
+    lock();
     return menu;
 }
 
@@ -130,13 +138,14 @@ void ContextMenu::addExports(ExportSource source)
     plotEntry(tr("この図を画像として保存…"),
               [source](PictureBox &box) { savePlotPictureAs(source, box); });
     plotEntry(tr("データを CSV で保存…"), [source](PictureBox &) { saveResultsAs(source); });
+    resultEntries_.append(plotEntries_.back());
     addSeparator();
     addEntry(tr("ウィンドウをコピー"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
              [source] { copyImageToClipboard(windowImage(*source.window, 2)); });
     addEntry(tr("ウィンドウを画像として保存…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
              [source] { saveWindowPictureAs(source); });
-    addEntry(tr("結果を CSV で保存…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
-             [source] { saveResultsAs(source); });
+    resultEntries_.append(addEntry(tr("結果を CSV で保存…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                   [source] { saveResultsAs(source); }));
     aimAt(nullptr);
 }
 

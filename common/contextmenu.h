@@ -63,9 +63,10 @@ private:
     QWidget *window_;
     QMenu *menu_;
     QPointer<QAction> runBatch_;
-    const QObject *goButton_ = nullptr;    // compared only: it may be under destruction
-    QPointer<PictureBox> plot_;            // the plot the menu was opened on
-    QList<QPointer<QAction>> plotEntries_; // shown only then
+    const QObject *goButton_ = nullptr;      // compared only: it may be under destruction
+    QPointer<PictureBox> plot_;              // the plot the menu was opened on
+    QList<QPointer<QAction>> plotEntries_;   // shown only then
+    QList<QPointer<QAction>> resultEntries_; // the CSV saves
     void aimAt(QWidget *widget);
 };
 

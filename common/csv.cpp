@@ -11,7 +11,7 @@ namespace {
 QString field(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')))
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
@@ -22,8 +22,13 @@ QString field(const QString &text)
 QByteArray CsvTable::toUtf8() const
 {
     QString out;
+    // A comment is one line: a line end in a value would start a row.
+    auto oneLine = [](QString text) {
+        return text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    };
     for (const auto &[name, value] : comments)
-        out += QStringLiteral("# %1 = %2\n").arg(name, value);
+        out += QStringLiteral("# %1 = %2\n").arg(oneLine(name), oneLine(value));
     auto line = [&out](const QStringList &cells) {
         QStringList quoted;
         for (const QString &c : cells)

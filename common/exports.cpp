@@ -46,13 +46,24 @@ private:
     QList<PictureBox *> boxes_;
 };
 
+// Empty when the image could not be encoded.
 QByteArray pngBytes(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG"))
+        return {};
     return bytes;
+}
+
+QString writePng(const QString &path, const QImage &image)
+{
+    const QByteArray bytes = pngBytes(image);
+    if (bytes.isEmpty())
+        return QObject::tr("%1 cannot be written: the picture could not be encoded")
+            .arg(QDir::toNativeSeparators(path));
+    return writeFileAtomically(path, bytes);
 }
 
 QByteArray svgBytes(QSize size, const QString &title, const std::function<void(QPainter &)> &draw)
@@ -103,7 +114,7 @@ QImage windowImage(QWidget &window, qreal scale)
 QString savePlotPicture(const PictureBox &box, const QString &path)
 {
     if (!isSvg(path))
-        return writeFileAtomically(path, pngBytes(plotImage(box, 2)));
+        return writePng(path, plotImage(box, 2));
     const QSize size = box.innerRect().size();
     return writeFileAtomically(path, svgBytes(size, box.objectName(), [&](QPainter &p) {
                                    box.replay(p, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -113,7 +124,7 @@ QString savePlotPicture(const PictureBox &box, const QString &path)
 QString saveWindowPicture(QWidget &window, const QString &path)
 {
     if (!isSvg(path))
-        return writeFileAtomically(path, pngBytes(windowImage(window, 2)));
+        return writePng(path, windowImage(window, 2));
     const ReplayingPlots replaying(window);
     return writeFileAtomically(path,
                                svgBytes(window.size(), window.windowTitle(), [&](QPainter &p) {

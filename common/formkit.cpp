@@ -184,8 +184,10 @@ void Controls::place(const Built &built, double zoom) const
     QRect r = twipsRect(row, zoom);
     switch (built.kind) {
     case ControlKind::Line:
+        // A line's row holds its two end points, each rounded on its own.
         static_cast<LineShape *>(built.widget)
-            ->setLine(r.topLeft(), QPoint(r.width(), r.height()),
+            ->setLine(QPoint(twipsToPixels(row.left, zoom), twipsToPixels(row.top, zoom)),
+                      QPoint(twipsToPixels(row.width, zoom), twipsToPixels(row.height, zoom)),
                       std::max(1, qRound(row.lineWidth * zoom)));
         return;
     case ControlKind::Picture:

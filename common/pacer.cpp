@@ -140,11 +140,12 @@ bool Pacer::waitFor(qint64 ms)
         connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         timer.start(int(std::min<qint64>(ms, 60000)));
     }
+    QPointer<QEventLoop> outer = waiting_; // a wait inside a wait hands back to the outer
     waiting_ = &loop;
     // exec() blocks in the event loop, idle until an event, the timer or wake().
     // It returns -1 at once when the application is already leaving its loop.
     const int result = loop.exec();
-    waiting_ = nullptr;
+    waiting_ = outer;
     if (result < 0)
         cancelled_ = true;
     return !cancelled_;

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace common {
@@ -106,7 +107,8 @@ public:
         const int n = valueCount(r.op);
         bool asFloat = true;
         for (int i = 0; i < n; ++i)
-            asFloat = asFloat && double(float(r.v[i])) == r.v[i];
+            asFloat = asFloat && std::abs(r.v[i]) <= std::numeric_limits<float>::max() &&
+                      double(float(r.v[i])) == r.v[i];
         const std::size_t size = 3 + std::size_t(n) * (asFloat ? 4 : 8) + (hasIndex(r.op) ? 4 : 0);
         if (chunks_.empty() || used_.back() + size > ChunkSize) {
             chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(ChunkSize));
@@ -268,7 +270,9 @@ void PictureBox::setZoom(double zoom)
     if (zoom == zoom_ || !(zoom > 0))
         return;
     zoom_ = zoom;
-    repaintAll();
+    // Drawn again once, at the size the zoom gives the box (its resize follows).
+    image_ = QImage();
+    update();
 }
 
 QRect PictureBox::innerRect() const
@@ -308,13 +312,6 @@ void PictureBox::ensureImage() const
     image_.setDevicePixelRatio(dpr);
     replayOnto(image_);
     const_cast<PictureBox *>(this)->update();
-}
-
-void PictureBox::repaintAll()
-{
-    // Force a fresh image: the list is drawn again at the current zoom.
-    image_ = QImage();
-    ensureImage();
 }
 
 QPointF PictureBox::toPixel(QPointF user) const { return transform().map(user); }
@@ -461,8 +458,11 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
         p.setPen(t.colour);
         const QFontMetricsF metrics(font, canvas.device);
         p.drawText(topLeft + QPointF(0, metrics.ascent()), t.text);
-        return grown(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(t.text), metrics.height())),
-                     2.0);
+        const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(t.text), metrics.height()));
+        // Italic overhang and side bearings reach past the advance.
+        return grown(
+            box | metrics.boundingRect(t.text).translated(box.left(), box.top() + metrics.ascent()),
+            2.0);
     }
     case Op::Picture:
     case Op::Svg: {

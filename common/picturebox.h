@@ -111,7 +111,6 @@ private:
     // Paints one record; returns the rectangle it touched, in the target's coordinates.
     QRectF paintRecord(Canvas &canvas, const Record &r) const;
     void touched(QRectF pixels, double margin);
-    void repaintAll();
 
     mutable QImage image_;
     QRectF scale_;

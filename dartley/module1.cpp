@@ -54,7 +54,8 @@ void Module1::RunBatch()
                  point.hit ? HitColour : MissColour);
     }
     PiEstimate = piEstimate(HitCount, BatchNumber);
-    History.push_back({BatchNumber, PointsPerBatch * BatchNumber, HitCount, PiEstimate});
+    History.push_back({BatchNumber, PointsPerBatch * BatchNumber, HitCount, PiEstimate,
+                       piStatistics(HitCount, PointsPerBatch * BatchNumber).sigma});
     controls_.Text1->setText(common::formatFixed5(PiEstimate));
     controls_.Text2->setText(QString::number(PointsPerBatch * BatchNumber));
     controls_.Text3->setText(QString::number(HitCount));

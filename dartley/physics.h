@@ -31,15 +31,27 @@ DartPoint nextPoint(common::RandomGenerator &random);
 // 4 x hits / (1000 x batches), in that order of operations.
 double piEstimate(std::int64_t hits, std::int64_t batches);
 
+// How far the estimate may be from π by chance. Each point is a hit with probability
+// p = π/4, so the hits are binomial (N, p) and 4 hits/N has standard deviation
+// 4 √(p(1−p)/N), p taken as hits/N (the usual estimate; e.g. any statistics text on the
+// binomial proportion). sigmasFromPi is (estimate − π)/σ; NaN while σ is 0.
+struct PiStatistics {
+    double estimate = 0;
+    double sigma = 0;
+    double sigmasFromPi = 0;
+};
+PiStatistics piStatistics(std::int64_t hits, std::int64_t points);
+
 // One batch's running result, as the three boxes show it after the batch.
 struct BatchResult {
     std::int64_t batch = 0;
     std::int64_t points = 0;
     std::int64_t hits = 0;
     double estimate = 0;
+    double sigma = 0;
 };
 
-// One row per batch since start-up or Reset: batch,points,hits,pi_estimate.
+// One row per batch since start-up or Reset: batch,points,hits,pi_estimate,sigma.
 common::CsvTable resultsCsv(const std::vector<BatchResult> &batches);
 
 } // namespace dartley

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <numbers>
 
 namespace rhunel {
 
@@ -38,12 +39,16 @@ void Module2::Initialize(const common::MaterialTable &table)
     FormFactor = table.FormFactor;
     CumulativeTotal = CumulativeWeight[GridRows];
     AngleHistogram.fill(0);
+    AngleSum = 0;
+    AngleSquareSum = 0;
 }
 
 void Module2::clearResults()
 {
     PhotonCount = 0;
     AngleHistogram.fill(0);
+    AngleSum = 0;
+    AngleSquareSum = 0;
     CurveReady = 0;
 }
 
@@ -145,6 +150,10 @@ bool Module2::RunBatch()
         const ScatteredPhoton photon = sampleScattering(Random, MomentumTransfer, CumulativeWeight,
                                                         CumulativeTotal, PhotonEnergy, Pi);
         ++AngleHistogram[photon.bin];
+        const double degrees =
+            std::atan2(photon.sinTheta, photon.cosTheta) * 180 / std::numbers::pi;
+        AngleSum += degrees;
+        AngleSquareSum += degrees * degrees;
         DrawTrack(photon.cosTheta, photon.sinTheta);
         if (!controls_.pacer->yield(n + 1))
             return false;

@@ -4,6 +4,7 @@
 #include "common/materialfile.h"
 #include "common/randomgenerator.h"
 #include "rhunel/physics.h"
+#include "rhunel/statistics.h"
 
 #include <QPointF>
 #include <QString>
@@ -54,7 +55,8 @@ public:
     void clearResults();
     common::CsvTable results() const
     {
-        return resultsCsv(PhotonEnergy, PhotonCount, AngleHistogram, ReferenceCurve);
+        return resultsCsv({PhotonEnergy, PhotonCount, &AngleHistogram, &ReferenceCurve,
+                           &MomentumTransfer, &FormFactor, AngleSum, AngleSquareSum});
     }
 
     double Pi = 0;
@@ -67,6 +69,9 @@ public:
     Column CumulativeWeight{};
     Column FormFactor{};
     Histogram AngleHistogram{};
+    // The photons' angles summed, and their squares, in degrees: the mean and its error.
+    double AngleSum = 0;
+    double AngleSquareSum = 0;
     Curve ReferenceCurve{};
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
 

@@ -62,29 +62,12 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
                                  const Column &CumulativeWeight, double CumulativeTotal,
                                  double energyKeV, double pi)
 {
-    ScatteredPhoton photon;
-    for (;;) {
-        // x from the cumulative weights: the distribution of F(x)^2 d(x^2).
-        random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
-        ++photon.draws;
-        const double u = random.RandomValues[1] * CumulativeTotal;
-        const double x = momentumTransferAt(MomentumTransfer, CumulativeWeight, u);
-        // sin(theta/2) = x lambda: larger momentum transfers cannot occur at this energy.
-        const double s = (x * Hc) / energyKeV;
-        if (s > 1)
-            continue;
-        double c = 1 - (2 * s) * s;
-        // The Thomson factor (1 + cos^2 theta)/2 by rejection, with a fresh x.
-        random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
-        ++photon.draws;
-        if (2 * random.RandomValues[1] > 1 + c * c)
-            continue;
-        c = std::min(c, 1.0);
-        photon.cosTheta = c;
-        photon.sinTheta = std::sqrt(std::max(0.0, 1 - c * c));
-        photon.bin = angleBin(photon.cosTheta, photon.sinTheta, pi);
-        return photon;
-    }
+    return sampleScatteringWith(
+        [&random] {
+            random.RandomValues[1] = random.RandomNext(random.ShortLagIndex, random.LongLagIndex);
+            return random.RandomValues[1];
+        },
+        MomentumTransfer, CumulativeWeight, CumulativeTotal, energyKeV, pi);
 }
 
 Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, double pi)
@@ -225,29 +208,6 @@ EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
     }
     entry.verdict = EnergyEntry::Verdict::Run;
     return entry;
-}
-
-common::CsvTable resultsCsv(double energyKeV, std::int64_t photons, const Histogram &histogram,
-                            const Curve &reference)
-{
-    common::CsvTable csv;
-    const bool any = photons > 0;
-    csv.comments = {{QStringLiteral("program"), QStringLiteral("Rhunel")},
-                    {QStringLiteral("energy_keV"), any ? common::csvNumber(energyKeV) : QString()},
-                    {QStringLiteral("photons"), any ? QString::number(photons) : QString()}};
-    csv.header = {QStringLiteral("bin"),   QStringLiteral("from_deg"), QStringLiteral("to_deg"),
-                  QStringLiteral("count"), QStringLiteral("relative"), QStringLiteral("reference")};
-    if (!any)
-        return csv;
-    const std::int64_t largest = *std::max_element(histogram.begin() + 1, histogram.end());
-    for (int i = 1; i <= AngleBins; ++i) {
-        const double relative =
-            largest > 0 ? static_cast<double>(histogram[i]) / static_cast<double>(largest) : 0.0;
-        csv.rows.push_back({QString::number(i), QString::number(i - 1), QString::number(i),
-                            QString::number(histogram[i]), common::csvNumber(relative),
-                            common::csvNumber(reference[i])});
-    }
-    return csv;
 }
 
 } // namespace rhunel

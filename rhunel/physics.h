@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 
@@ -68,7 +69,14 @@ struct ScatteredPhoton {
 };
 
 // One accepted photon: repeats until both rejections pass. The energy must be
-// usable (see usableEnergies), or no attempt is ever accepted.
+// usable (see usableEnergies), or no attempt is ever accepted. draw() returns the
+// next uniform number in [0, 1).
+template <class Draw>
+ScatteredPhoton sampleScatteringWith(Draw &&draw, const Column &MomentumTransfer,
+                                     const Column &CumulativeWeight, double CumulativeTotal,
+                                     double energyKeV, double pi = ModulePi);
+
+// The same with the program's generator, each draw into RandomValues(1).
 ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &MomentumTransfer,
                                  const Column &CumulativeWeight, double CumulativeTotal,
                                  double energyKeV, double pi = ModulePi);
@@ -114,10 +122,33 @@ struct EnergyEntry {
 };
 EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer);
 
-// The results as a table: the energy and the photons as comments, then per 1-degree
-// bin: its edges, the count, count / largest count and the reference curve's entry.
-// Header only before the first batch.
-common::CsvTable resultsCsv(double energyKeV, std::int64_t photons, const Histogram &histogram,
-                            const Curve &reference);
+template <class Draw>
+ScatteredPhoton sampleScatteringWith(Draw &&draw, const Column &MomentumTransfer,
+                                     const Column &CumulativeWeight, double CumulativeTotal,
+                                     double energyKeV, double pi)
+{
+    ScatteredPhoton photon;
+    for (;;) {
+        // x from the cumulative weights: the distribution of F(x)^2 d(x^2).
+        const double u = draw() * CumulativeTotal;
+        ++photon.draws;
+        const double x = momentumTransferAt(MomentumTransfer, CumulativeWeight, u);
+        // sin(theta/2) = x lambda: larger momentum transfers cannot occur at this energy.
+        const double s = (x * Hc) / energyKeV;
+        if (s > 1)
+            continue;
+        double c = 1 - (2 * s) * s;
+        // The Thomson factor (1 + cos^2 theta)/2 by rejection, with a fresh x.
+        const double r = draw();
+        ++photon.draws;
+        if (2 * r > 1 + c * c)
+            continue;
+        c = c < 1.0 ? c : 1.0;
+        photon.cosTheta = c;
+        photon.sinTheta = std::sqrt(1 - c * c > 0 ? 1 - c * c : 0.0);
+        photon.bin = angleBin(photon.cosTheta, photon.sinTheta, pi);
+        return photon;
+    }
+}
 
 } // namespace rhunel

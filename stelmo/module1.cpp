@@ -55,7 +55,7 @@ common::MaterialTable Module1::table() const
 common::CsvTable Module1::results() const
 {
     return resultsCsv(PhotonEnergy, attenuationCoefficient(table(), PhotonEnergy), PhotonCount,
-                      PathSum, TransmittedCount);
+                      PathSum, PathSquareSum, TransmittedCount);
 }
 
 void Module1::clearResults()
@@ -76,6 +76,7 @@ bool Module1::RunBatch()
     for (int n = 1; n <= PhotonsPerBatch; ++n) {
         const double x = freePath(nonZeroDraw(Random), mu);
         PathSum += x;
+        PathSquareSum += x * x;
         const double row = n - 1;
         tracks.line({SlabLeft, row}, {SlabLeft + UnitsPerCm * x, row}, LightRed);
         // Tracks appear one by one; EXIT or the close box ends the batch here.
@@ -115,8 +116,10 @@ void Module1::DrawTrackFrame()
 
     controls_.Picture2->clear();
     // A fresh mean starts with the first batch after start-up or Reset.
-    if (PhotonCount == 0)
+    if (PhotonCount == 0) {
         PathSum = 0;
+        PathSquareSum = 0;
+    }
 }
 
 void Module1::DrawTransmittancePlot(double mu)

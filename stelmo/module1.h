@@ -60,7 +60,8 @@ public:
     double PhotonEnergy = 0.0; // keV
     // 64-bit: a lesson of clicking must not wrap the counts.
     std::int64_t PhotonCount = 0;
-    double PathSum = 0.0; // cm
+    double PathSum = 0.0;       // cm
+    double PathSquareSum = 0.0; // cm², for the mean's standard error
     int RowCount = 0;
     common::AttenuationRows AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
     DepthBins TransmittedCount{};               // [1..400]

@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/randomgenerator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -116,8 +117,45 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     return entry;
 }
 
+PathStatistics pathStatistics(std::int64_t n, double sum, double sumOfSquares, double mu)
+{
+    PathStatistics s;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (n < 2)
+        return {n == 1 ? sum : nan, nan, nan};
+    const double count = static_cast<double>(n);
+    s.mean = sum / count;
+    // Σ(x − mean)² = Σx² − (Σx)²/N; never below 0 for rounding.
+    const double squares = std::max(0.0, sumOfSquares - sum * sum / count);
+    s.standardError = std::sqrt(squares / (count - 1)) / std::sqrt(count);
+    s.errorsFromMfp = s.standardError > 0 ? (s.mean - 1 / mu) / s.standardError : nan;
+    return s;
+}
+
+double transmittanceSigma(double transmittance, std::int64_t n)
+{
+    if (n <= 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::sqrt(std::max(0.0, transmittance * (1 - transmittance)) / static_cast<double>(n));
+}
+
+KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu)
+{
+    KsDistance ks;
+    if (n <= 0)
+        return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+    const double count = static_cast<double>(n);
+    for (int k = 1; k <= BinCount; ++k) {
+        const double law = std::exp(-mu * (k - 1) / BinsPerCm);
+        ks.distance = std::max(
+            ks.distance, std::abs(static_cast<double>(bins[static_cast<size_t>(k)]) / count - law));
+    }
+    ks.critical5 = 1.36 / std::sqrt(count);
+    return ks;
+}
+
 common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
-                            const DepthBins &bins)
+                            double pathSquareSum, const DepthBins &bins)
 {
     common::CsvTable csv;
     const bool any = photons > 0;
@@ -128,18 +166,25 @@ common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, d
         {QStringLiteral("mu_per_cm"), value(mu)},
         {QStringLiteral("mean_free_path_cm"), value(1 / mu)},
         {QStringLiteral("photons"), any ? QString::number(photons) : QString()},
-        {QStringLiteral("mean_path_cm"), value(pathSum / static_cast<double>(photons))}};
+        {QStringLiteral("mean_path_cm"), value(pathSum / static_cast<double>(photons))},
+        {QStringLiteral("mean_path_sigma_cm"),
+         value(pathStatistics(photons, pathSum, pathSquareSum, mu).standardError)},
+        {QStringLiteral("ks_distance"), value(ksDistance(bins, photons, mu).distance)},
+        {QStringLiteral("ks_critical_5pct"), value(ksDistance(bins, photons, mu).critical5)}};
     csv.header = {QStringLiteral("depth_cm"), QStringLiteral("reached"),
-                  QStringLiteral("transmittance"), QStringLiteral("exp_law")};
+                  QStringLiteral("transmittance"), QStringLiteral("exp_law"),
+                  QStringLiteral("sigma")};
     if (!any)
         return csv;
     const double all = static_cast<double>(bins[1]);
     for (int k = 1; k <= BinCount; ++k) {
         const double depth = (k - 1) / BinsPerCm;
         const std::int64_t reached = bins[static_cast<size_t>(k)];
+        const double transmittance = static_cast<double>(reached) / all;
         csv.rows.push_back({common::csvNumber(depth), QString::number(reached),
-                            common::csvNumber(static_cast<double>(reached) / all),
-                            common::csvNumber(std::exp(-mu * depth))});
+                            common::csvNumber(transmittance),
+                            common::csvNumber(std::exp(-mu * depth)),
+                            common::csvNumber(transmittanceSigma(transmittance, photons))});
     }
     return csv;
 }

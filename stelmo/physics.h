@@ -83,10 +83,37 @@ struct EnergyEntry {
 };
 EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
 
+// The mean sampled path and its standard error s/√N, s the sample standard deviation
+// (N − 1 in its denominator) from the sums of the paths and of their squares; its
+// distance from 1/μ in standard errors (the central limit theorem: the mean of N
+// paths is near normal about 1/μ). NaN where N < 2.
+struct PathStatistics {
+    double mean = 0;
+    double standardError = 0;
+    double errorsFromMfp = 0;
+};
+PathStatistics pathStatistics(std::int64_t n, double sum, double sumOfSquares, double mu);
+
+// The binomial standard deviation of a transmittance T measured on N photons:
+// √(T(1 − T)/N).
+double transmittanceSigma(double transmittance, std::int64_t n);
+
+// The Kolmogorov–Smirnov distance of the depth bins from the law: the largest of
+// |bin k / N − exp(−μ (k − 1)/10)| over k = 1..400, and its 5 % critical value 1.36/√N
+// (the asymptotic Kolmogorov distribution; e.g. Stephens 1970, or any statistics
+// table of the one-sample test).
+struct KsDistance {
+    double distance = 0;
+    double critical5 = 0;
+};
+KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
+
 // The results as a table: the energy, μ, 1/μ, the photons and the mean sampled path
-// as comments, then per depth bin k = 1..400: depth (k-1)/10 cm, the photons that
-// reached it, bin k / bin 1 and exp(-μ depth). Header only before the first batch.
+// as comments (with the mean's standard error and the KS distance), then per depth bin
+// k = 1..400: depth (k-1)/10 cm, the photons that reached it, bin k / bin 1,
+// exp(-μ depth) and the binomial σ of the transmittance. Header only before the first
+// batch.
 common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
-                            const DepthBins &bins);
+                            double pathSquareSum, const DepthBins &bins);
 
 } // namespace stelmo

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class DartleyExports : public ::testing::Test {
@@ -40,13 +42,17 @@ TEST_F(DartleyExports, CsvHoldsOneRowPerBatchSinceReset)
     }
     const auto csv = exportcheck::readCsv(form.module().results().toUtf8());
     EXPECT_EQ(csv.header, QStringList({QStringLiteral("batch"), QStringLiteral("points"),
-                                       QStringLiteral("hits"), QStringLiteral("pi_estimate")}));
+                                       QStringLiteral("hits"), QStringLiteral("pi_estimate"),
+                                       QStringLiteral("sigma")}));
     ASSERT_EQ(csv.rows.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(csv.rows[i][0], QString::number(i + 1));
         EXPECT_EQ(csv.rows[i][1], shown[i][0]);
         EXPECT_EQ(csv.rows[i][2], shown[i][1]);
         EXPECT_EQ(QString::asprintf("%.5f", csv.rows[i][3].toDouble()), shown[i][2]);
+        // The binomial σ of 4 hits/N, p = hits/N.
+        const double n = csv.rows[i][1].toDouble(), p = csv.rows[i][2].toDouble() / n;
+        EXPECT_NEAR(csv.rows[i][4].toDouble(), 4 * std::sqrt(p * (1 - p) / n), 1e-15);
     }
     // The values worked out from the fixed seed: 755, 1552 and 2337 hits.
     EXPECT_EQ(csv.rows[2][2], QStringLiteral("2337"));

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -25,10 +27,12 @@ TEST(RhunelExports, CsvHoldsTheHistogramAndTheReferenceCurve)
     EXPECT_EQ(csv.comments.value(QStringLiteral("photons")), QStringLiteral("1000"));
     EXPECT_EQ(csv.header, QStringList({QStringLiteral("bin"), QStringLiteral("from_deg"),
                                        QStringLiteral("to_deg"), QStringLiteral("count"),
-                                       QStringLiteral("relative"), QStringLiteral("reference")}));
+                                       QStringLiteral("relative"), QStringLiteral("reference"),
+                                       QStringLiteral("expected")}));
     ASSERT_EQ(csv.rows.size(), 180u);
     const auto largest = *std::max_element(m.AngleHistogram.begin() + 1, m.AngleHistogram.end());
     long long total = 0;
+    double expectedTotal = 0;
     for (int i = 1; i <= 180; ++i) {
         const QStringList &row = csv.rows[std::size_t(i - 1)];
         EXPECT_EQ(row[0].toInt(), i);
@@ -38,8 +42,34 @@ TEST(RhunelExports, CsvHoldsTheHistogramAndTheReferenceCurve)
         EXPECT_DOUBLE_EQ(row[4].toDouble(), double(m.AngleHistogram[i]) / double(largest));
         EXPECT_DOUBLE_EQ(row[5].toDouble(), m.ReferenceCurve[i]);
         total += row[3].toLongLong();
+        expectedTotal += row[6].toDouble();
     }
     EXPECT_EQ(total, 1000);
+    EXPECT_NEAR(expectedTotal, 1000, 1e-9);
+    // χ² again from the CSV's own columns: groups from bin 1 up to an expected count of
+    // at least 5, a short last group joined to the one before.
+    std::vector<std::pair<double, double>> groups;
+    double o = 0, e = 0;
+    for (const QStringList &row : csv.rows) {
+        o += row[3].toDouble();
+        e += row[6].toDouble();
+        if (e >= 5) {
+            groups.push_back({o, e});
+            o = e = 0;
+        }
+    }
+    if (e > 0) {
+        groups.back().first += o;
+        groups.back().second += e;
+    }
+    double chi2 = 0;
+    for (const auto &[observed, expected] : groups)
+        chi2 += (observed - expected) * (observed - expected) / expected;
+    EXPECT_NEAR(csv.comments.value(QStringLiteral("chi2")).toDouble(), chi2, 1e-9 * chi2);
+    EXPECT_EQ(csv.comments.value(QStringLiteral("ndf")).toInt(), int(groups.size()) - 1);
+    const double p = csv.comments.value(QStringLiteral("p_value")).toDouble();
+    EXPECT_GT(p, 0.0);
+    EXPECT_LE(p, 1.0);
     form.hide();
     testutil::settleApplication();
 }

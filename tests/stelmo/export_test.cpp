@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -59,27 +60,58 @@ TEST_F(StelmoExports, CtrlSSavesTheResultsAsCsvThroughTheDialog)
     EXPECT_EQ(csv.comments.value(QStringLiteral("mean_free_path_cm")).toDouble(), 1 / mu);
     EXPECT_EQ(csv.comments.value(QStringLiteral("photons")), QStringLiteral("800"));
     EXPECT_EQ(csv.comments.value(QStringLiteral("mean_path_cm")).toDouble(), m.PathSum / 800);
-    EXPECT_EQ(csv.header,
-              QStringList({QStringLiteral("depth_cm"), QStringLiteral("reached"),
-                           QStringLiteral("transmittance"), QStringLiteral("exp_law")}));
+    EXPECT_EQ(csv.header, QStringList({QStringLiteral("depth_cm"), QStringLiteral("reached"),
+                                       QStringLiteral("transmittance"), QStringLiteral("exp_law"),
+                                       QStringLiteral("sigma")}));
+    // The mean's standard error from the module's sums, s with N - 1.
+    const double s2 = (m.PathSquareSum - m.PathSum * m.PathSum / 800) / 799;
+    EXPECT_NEAR(csv.comments.value(QStringLiteral("mean_path_sigma_cm")).toDouble(),
+                std::sqrt(s2 / 800), 1e-12);
+    double ks = 0;
+    for (int k = 1; k <= 400; ++k)
+        ks = std::max(ks, std::abs(m.TransmittedCount[std::size_t(k)] / 800.0 -
+                                   std::exp(-mu * (k - 1) / 10.0)));
+    EXPECT_DOUBLE_EQ(csv.comments.value(QStringLiteral("ks_distance")).toDouble(), ks);
+    EXPECT_DOUBLE_EQ(csv.comments.value(QStringLiteral("ks_critical_5pct")).toDouble(),
+                     1.36 / std::sqrt(800.0));
     ASSERT_EQ(csv.rows.size(), 400u);
     for (int k = 1; k <= 400; ++k) {
         const QStringList &row = csv.rows[std::size_t(k - 1)];
-        ASSERT_EQ(row.size(), 4);
+        ASSERT_EQ(row.size(), 5);
         const double depth = (k - 1) / 10.0;
         EXPECT_DOUBLE_EQ(row[0].toDouble(), depth) << k;
         EXPECT_EQ(row[1].toLongLong(), m.TransmittedCount[std::size_t(k)]) << k;
         EXPECT_DOUBLE_EQ(row[2].toDouble(),
                          double(m.TransmittedCount[std::size_t(k)]) / m.TransmittedCount[1]);
         EXPECT_DOUBLE_EQ(row[3].toDouble(), std::exp(-mu * depth)) << k;
+        const double t = row[2].toDouble();
+        EXPECT_DOUBLE_EQ(row[4].toDouble(), std::sqrt(t * (1 - t) / 800)) << k;
     }
+}
+
+// Mid-batch the bins hold photons the count does not yet: no CSV is offered then.
+TEST_F(StelmoExports, NoCsvWhileABatchRuns)
+{
+    {
+        // Would answer a dialog opened inside the batch (and so fail the test, not hang).
+        DialogTyper typer(dir.filePath(QStringLiteral("mid.csv")));
+        batchkeys::Script script([&](int turn) {
+            batchkeys::press(&form, Qt::Key_S, Qt::ControlModifier);
+            return turn < 5;
+        });
+        batch();
+        EXPECT_FALSE(typer.seen);
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("mid.csv"))));
+    const QString path = saveBy(Qt::ControlModifier, QStringLiteral("after.csv"));
+    EXPECT_TRUE(QFileInfo::exists(path)) << "offered again once the batch is over";
 }
 
 TEST_F(StelmoExports, BeforeTheFirstBatchAndAfterResetTheCsvHasNoRows)
 {
     for (int pass = 0; pass < 2; ++pass) {
         const common::CsvTable csv = form.module().results();
-        EXPECT_EQ(csv.header.size(), 4);
+        EXPECT_EQ(csv.header.size(), 5);
         EXPECT_TRUE(csv.rows.empty()) << pass;
         batch();
         QTest::mouseClick(form.Command3, Qt::LeftButton); // Reset

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#include "rhunel/statistics.h"
+
+#include "common/statmath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <vector>
+
+namespace rhunel {
+
+namespace {
+
+// The distribution of θ (radians): (1 + cos²θ) F²(x(θ)) sinθ.
+double density(const Column &x, const Column &F, double energyKeV, double theta)
+{
+    const double q = std::sin(theta / 2) * energyKeV / Hc;
+    const double f = formFactorAt(x, F, q);
+    const double c = std::cos(theta);
+    return (1 + c * c) * f * f * std::sin(theta);
+}
+
+// ∫ g over [a, b] by 5-point Gauss–Legendre on each of four equal parts.
+template <class G> double integral(G g, double a, double b)
+{
+    static constexpr double node[5] = {0.0, 0.5384693101056831, -0.5384693101056831,
+                                       0.9061798459386640, -0.9061798459386640};
+    static constexpr double weight[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
+                                         0.2369268850561891, 0.2369268850561891};
+    constexpr int parts = 4;
+    const double h = (b - a) / parts;
+    double sum = 0;
+    for (int p = 0; p < parts; ++p) {
+        const double mid = a + (p + 0.5) * h;
+        for (int i = 0; i < 5; ++i)
+            sum += weight[i] * g(mid + 0.5 * h * node[i]);
+    }
+    return 0.5 * h * sum;
+}
+
+constexpr double Degree = std::numbers::pi / 180;
+
+} // namespace
+
+Expected expectedCounts(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
+                        std::int64_t photons)
+{
+    Expected e{};
+    double total = 0;
+    for (int i = 1; i <= AngleBins; ++i) {
+        e[i] =
+            integral([&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); },
+                     (i - 1) * Degree, i * Degree);
+        total += e[i];
+    }
+    if (total > 0)
+        for (int i = 1; i <= AngleBins; ++i)
+            e[i] *= static_cast<double>(photons) / total;
+    return e;
+}
+
+ChiSquare chiSquare(const Histogram &histogram, const Expected &expected)
+{
+    struct Group {
+        double observed = 0, expected = 0;
+    };
+    std::vector<Group> groups;
+    Group open;
+    for (int i = 1; i <= AngleBins; ++i) {
+        open.observed += static_cast<double>(histogram[i]);
+        open.expected += expected[i];
+        if (open.expected >= 5) {
+            groups.push_back(open);
+            open = {};
+        }
+    }
+    if (open.expected > 0 || open.observed > 0) {
+        if (groups.empty()) {
+            groups.push_back(open);
+        } else {
+            groups.back().observed += open.observed;
+            groups.back().expected += open.expected;
+        }
+    }
+    ChiSquare result;
+    for (const Group &g : groups)
+        if (g.expected > 0)
+            result.chi2 += (g.observed - g.expected) * (g.observed - g.expected) / g.expected;
+    result.ndf = int(groups.size()) - 1;
+    result.pValue = result.ndf >= 1 ? common::chiSquarePValue(result.chi2, result.ndf)
+                                    : std::numeric_limits<double>::quiet_NaN();
+    return result;
+}
+
+MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum,
+                    const Column &MomentumTransfer, const Column &FormFactor, double energyKeV)
+{
+    MeanAngle m;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    double weight = 0, moment = 0;
+    for (int i = 1; i <= AngleBins; ++i) {
+        const double a = (i - 1) * Degree, b = i * Degree;
+        weight += integral(
+            [&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); }, a, b);
+        moment += integral(
+            [&](double t) {
+                return t / Degree * density(MomentumTransfer, FormFactor, energyKeV, t);
+            },
+            a, b);
+    }
+    m.theory = weight > 0 ? moment / weight : nan;
+    if (photons < 2) {
+        m.mean = photons == 1 ? angleSum : nan;
+        m.standardError = nan;
+        return m;
+    }
+    const double n = static_cast<double>(photons);
+    m.mean = angleSum / n;
+    const double squares = std::max(0.0, angleSquareSum - angleSum * angleSum / n);
+    m.standardError = std::sqrt(squares / (n - 1)) / std::sqrt(n);
+    return m;
+}
+
+common::CsvTable resultsCsv(const Results &r)
+{
+    common::CsvTable csv;
+    const bool any = r.photons > 0;
+    auto value = [any](double v) { return any ? common::csvNumber(v) : QString(); };
+    Expected expected{};
+    ChiSquare chi;
+    MeanAngle mean;
+    if (any) {
+        expected = expectedCounts(*r.momentumTransfer, *r.formFactor, r.energyKeV, r.photons);
+        chi = chiSquare(*r.histogram, expected);
+        mean = meanAngle(r.photons, r.angleSum, r.angleSquareSum, *r.momentumTransfer,
+                         *r.formFactor, r.energyKeV);
+    }
+    csv.comments = {{QStringLiteral("program"), QStringLiteral("Rhunel")},
+                    {QStringLiteral("energy_keV"), value(r.energyKeV)},
+                    {QStringLiteral("photons"), any ? QString::number(r.photons) : QString()},
+                    {QStringLiteral("chi2"), value(chi.chi2)},
+                    {QStringLiteral("ndf"), any ? QString::number(chi.ndf) : QString()},
+                    {QStringLiteral("p_value"), value(chi.pValue)},
+                    {QStringLiteral("mean_angle_deg"), value(mean.mean)},
+                    {QStringLiteral("mean_angle_sigma_deg"), value(mean.standardError)},
+                    {QStringLiteral("mean_angle_theory_deg"), value(mean.theory)}};
+    csv.header = {QStringLiteral("bin"),      QStringLiteral("from_deg"),
+                  QStringLiteral("to_deg"),   QStringLiteral("count"),
+                  QStringLiteral("relative"), QStringLiteral("reference"),
+                  QStringLiteral("expected")};
+    if (!any)
+        return csv;
+    const Histogram &h = *r.histogram;
+    const std::int64_t largest = *std::max_element(h.begin() + 1, h.end());
+    for (int i = 1; i <= AngleBins; ++i) {
+        const double relative =
+            largest > 0 ? static_cast<double>(h[i]) / static_cast<double>(largest) : 0.0;
+        csv.rows.push_back({QString::number(i), QString::number(i - 1), QString::number(i),
+                            QString::number(h[i]), common::csvNumber(relative),
+                            common::csvNumber((*r.reference)[i]), common::csvNumber(expected[i])});
+    }
+    return csv;
+}
+
+} // namespace rhunel
