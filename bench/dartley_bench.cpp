@@ -84,4 +84,38 @@ void BM_DartleyExportAfter100(benchmark::State &state)
 }
 BENCHMARK(BM_DartleyExportAfter100)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The statistics after a batch, as the open statistics window recomputes them, after
+// 10 and 100 batches (range): it may grow only with the convergence plot's points.
+void BM_DartleyStatisticsUpdate(benchmark::State &state)
+{
+    dartley::Form1 form;
+    form.showForm();
+    for (int n = 0; n < state.range(0); ++n)
+        form.module().RunBatch();
+    form.toggleStatistics(); // open
+    for (auto _ : state)
+        form.updateStatistics();
+    form.toggleStatistics();
+    state.SetLabel("batches before");
+}
+BENCHMARK(BM_DartleyStatisticsUpdate)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Opening the statistics window (and closing it again) after 10 batches.
+void BM_DartleyStatisticsOpen(benchmark::State &state)
+{
+    dartley::Form1 form;
+    form.showForm();
+    for (int n = 0; n < 10; ++n)
+        form.module().RunBatch();
+    for (auto _ : state) {
+        form.toggleStatistics();
+        QApplication::processEvents();
+        state.PauseTiming();
+        form.toggleStatistics();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DartleyStatisticsOpen)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -115,4 +115,40 @@ void BM_RhunelExportAfter10(benchmark::State &state)
 }
 BENCHMARK(BM_RhunelExportAfter10)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The statistics after a batch, as the open statistics window recomputes them, after
+// 10 and 100 batches (range): it may grow only with the convergence plot's points.
+void BM_RhunelStatisticsUpdate(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.pacer().setPace(common::Pace::Fast);
+    form.showForm();
+    for (int n = 0; n < state.range(0); ++n)
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.toggleStatistics(); // open
+    for (auto _ : state)
+        form.updateStatistics();
+    form.toggleStatistics();
+    state.SetLabel("batches before");
+}
+BENCHMARK(BM_RhunelStatisticsUpdate)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Opening the statistics window (and closing it again) after 10 batches.
+void BM_RhunelStatisticsOpen(benchmark::State &state)
+{
+    rhunel::Form1 form{benchTable};
+    form.pacer().setPace(common::Pace::Fast);
+    form.showForm();
+    for (int n = 0; n < 10; ++n)
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    for (auto _ : state) {
+        form.toggleStatistics();
+        QApplication::processEvents();
+        state.PauseTiming();
+        form.toggleStatistics();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RhunelStatisticsOpen)->Unit(benchmark::kMillisecond);
+
 } // namespace

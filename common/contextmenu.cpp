@@ -30,6 +30,13 @@ ContextMenu::ContextMenu(QWidget *window)
 
 ContextMenu::~ContextMenu() = default;
 
+ContextMenu *ContextMenu::forPlotsOf(QWidget *window, ExportSource exports)
+{
+    auto *menu = new ContextMenu(window);
+    menu->addExports(std::move(exports));
+    return menu;
+}
+
 ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
                                          ExportSource exports)
 {
@@ -147,6 +154,22 @@ void ContextMenu::addExports(ExportSource source)
     resultEntries_.append(addEntry(tr("結果を CSV で保存…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
                                    [source] { saveResultsAs(source); }));
     aimAt(nullptr);
+}
+
+QAction *ContextMenu::addToggle(const QString &text, const QList<QKeySequence> &shortcuts,
+                                std::function<void(bool)> toggled)
+{
+    QAction *action = addEntry(text, shortcuts, [] {});
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this,
+            [toggled = std::move(toggled)](bool on) { toggled(on); });
+    return action;
+}
+
+QAction *ContextMenu::addStatistics(std::function<void()> toggle)
+{
+    addSeparator();
+    return addEntry(tr("統計ウィンドウ"), {QKeySequence(Qt::CTRL | Qt::Key_T)}, std::move(toggle));
 }
 
 void ContextMenu::aimAt(QWidget *widget)

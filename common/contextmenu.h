@@ -34,6 +34,8 @@ public:
     // pacing entries, the exports.
     static ContextMenu *forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
                                        ExportSource exports);
+    // A window of plots only (the statistics window): copy and save.
+    static ContextMenu *forPlotsOf(QWidget *window, ExportSource exports);
 
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       std::function<void()> triggered, QMenu *into = nullptr);
@@ -50,6 +52,11 @@ public:
     // picture) and the data; for the window, the window copied (Ctrl+Shift+C), saved
     // as a picture (Ctrl+Shift+S) and its results saved as CSV (Ctrl+S).
     void addExports(ExportSource source);
+    // A choice that is on or off (shown with a check mark).
+    QAction *addToggle(const QString &text, const QList<QKeySequence> &shortcuts,
+                       std::function<void(bool)> toggled);
+    // The statistics window, opened and closed with Ctrl+T.
+    QAction *addStatistics(std::function<void()> toggle);
 
     QMenu *menu() const { return menu_; }
     // Opens the menu at a point of the screen; by keyboard, at the focused control.

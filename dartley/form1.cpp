@@ -2,10 +2,14 @@
 #include "dartley/form1.h"
 
 #include "common/application.h"
+#include "common/numbertext.h"
 #include "common/picturebox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cmath>
+#include <numbers>
 
 namespace dartley {
 
@@ -66,6 +70,45 @@ Form1::Form1()
     menu_ = new ContextMenu(this);
     menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
+    stats_ = new StatisticsWindow(this, QStringLiteral("π: ") + tr("統計"));
+    menu_->addStatistics([this] { toggleStatistics(); });
+    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("dartley-statistics"),
+                                     [this] { return module_->results(); }});
+}
+
+void Form1::toggleStatistics()
+{
+    if (stats_->isVisible()) {
+        stats_->hide();
+        return;
+    }
+    updateStatistics();
+    showBeside(*stats_, *this);
+}
+
+void Form1::updateStatistics()
+{
+    const Module1 &m = *module_;
+    std::vector<StatLine> lines;
+    std::vector<QPointF> batches;
+    for (const BatchResult &b : m.History)
+        batches.emplace_back(double(b.points), b.estimate);
+    if (!m.History.empty()) {
+        const BatchResult &last = m.History.back();
+        const PiStatistics s = piStatistics(last.hits, last.points);
+        lines.push_back({tr("点の数"), QString::number(last.points), QString()});
+        lines.push_back({tr("π の推定値"),
+                         formatFixed5(s.estimate) + QStringLiteral(" ± ") +
+                             QString::number(s.sigma, 'f', 5) + QStringLiteral(" (1σ)"),
+                         readingOf(s.sigmasFromPi, QStringLiteral("π"))});
+    } else {
+        lines.push_back({tr("点の数"), QStringLiteral("0"), QString()});
+    }
+    // The funnel from the true value: p = π/4 in 4 √(p(1 − p)/n).
+    constexpr double p = std::numbers::pi / 4;
+    stats_->setContent(lines,
+                       {batches, std::numbers::pi,
+                        [](double n) { return 4 * std::sqrt(p * (1 - p) / n); }, tr("π の推定値")});
 }
 
 Form1::~Form1() = default;
@@ -80,6 +123,8 @@ void Form1::Command1_Click()
 {
     module_->RunBatch();
     Command1->setText(QStringLiteral("Continue"));
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -89,6 +134,8 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->clear();
     module_->clearResults();
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 } // namespace dartley

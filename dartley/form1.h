@@ -3,6 +3,7 @@
 
 #include "common/contextmenu.h"
 #include "common/form.h"
+#include "common/statswindow.h"
 #include "dartley/module1.h"
 
 #include <memory>
@@ -29,6 +30,10 @@ public:
 
     Module1 &module() { return *module_; }
     common::ContextMenu &contextMenu() { return *menu_; }
+    common::StatisticsWindow &statistics() { return *stats_; }
+    void toggleStatistics();
+    // The statistics window's numbers and plot from the results so far.
+    void updateStatistics();
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -41,6 +46,7 @@ private:
 
     std::unique_ptr<Module1> module_;
     common::ContextMenu *menu_ = nullptr;
+    common::StatisticsWindow *stats_ = nullptr;
 };
 
 } // namespace dartley

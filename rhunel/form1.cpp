@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace rhunel {
 
 using namespace common;
@@ -70,6 +72,58 @@ Form1::Form1(common::MaterialLoader loader)
     menu_ = ContextMenu::forBatchWindow(
         this, Command1, pacer_,
         {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
+    stats_ = new StatisticsWindow(this, QStringLiteral("Coherent Scattering: ") + tr("統計"));
+    menu_->addToggle(tr("角度分布に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+                     [this](bool on) {
+                         module_->ShowBands = on;
+                         // Redrawn at once from the finished batches; during a batch at its end.
+                         if (module_->PhotonCount > 0 && !pacer_.running())
+                             module_->DrawAngularPlot();
+                     });
+    menu_->addStatistics([this] { toggleStatistics(); });
+    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("rhunel-statistics"),
+                                     [this] { return module_->results(); }});
+}
+
+void Form1::toggleStatistics()
+{
+    if (stats_->isVisible()) {
+        stats_->hide();
+        return;
+    }
+    updateStatistics();
+    showBeside(*stats_, *this);
+}
+
+void Form1::updateStatistics()
+{
+    const Module2 &m = *module_;
+    std::vector<StatLine> lines;
+    lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
+    MeanAngle mean;
+    if (m.PhotonCount > 0) {
+        const Expected expected =
+            expectedCounts(m.MomentumTransfer, m.FormFactor, m.PhotonEnergy, m.PhotonCount);
+        const ChiSquare chi = chiSquare(m.AngleHistogram, expected);
+        mean = meanAngle(m.PhotonCount, m.AngleSum, m.AngleSquareSum, m.MomentumTransfer,
+                         m.FormFactor, m.PhotonEnergy);
+        lines.push_back(
+            {tr("χ² 検定"),
+             QStringLiteral("χ² = %1, ").arg(QString::number(chi.chi2, 'f', 1)) +
+                 tr("自由度 %1, p = %2").arg(chi.ndf).arg(QString::number(chi.pValue, 'g', 2)),
+             chi.pValue >= 0.05 ? tr("ヒストグラムは理論分布と矛盾しない")
+                                : tr("p < 0.05: 理論分布からのずれ、見直す価値あり")});
+        lines.push_back({tr("平均散乱角"),
+                         QStringLiteral("%1 ± %2° (1σ)")
+                             .arg(QString::number(mean.mean, 'f', 2),
+                                  QString::number(mean.standardError, 'f', 2)),
+                         readingOf((mean.mean - mean.theory) / mean.standardError,
+                                   tr("理論値 %1°").arg(QString::number(mean.theory, 'f', 2)))});
+    }
+    const double spread = mean.theorySpread;
+    stats_->setContent(lines, {m.MeanHistory, mean.theory,
+                               [spread](double n) { return spread / std::sqrt(n); },
+                               tr("平均散乱角 [°]")});
 }
 
 Form1::~Form1() = default;
@@ -86,6 +140,8 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("20"));
+    if (stats_->isVisible())
+        updateStatistics();
     return true;
 }
 
@@ -109,6 +165,8 @@ void Form1::Command1_Click()
             return; // the program is ending
     }
     Command1->setText(QStringLiteral("Continue"));
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -122,6 +180,8 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2})
         box->clear();
     Command1->setText(QStringLiteral("GO"));
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 } // namespace rhunel

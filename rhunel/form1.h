@@ -4,6 +4,7 @@
 #include "common/contextmenu.h"
 #include "common/form.h"
 #include "common/pacer.h"
+#include "common/statswindow.h"
 #include "rhunel/module2.h"
 
 #include <memory>
@@ -31,6 +32,10 @@ public:
     Module2 &module() { return *module_; }
     common::Pacer &pacer() { return pacer_; }
     common::ContextMenu &contextMenu() { return *menu_; }
+    common::StatisticsWindow &statistics() { return *stats_; }
+    void toggleStatistics();
+    // The statistics window's numbers and plot from the results so far.
+    void updateStatistics();
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -45,6 +50,7 @@ private:
     common::MaterialLoader loader_;
     common::Pacer pacer_{PhotonsPerBatch};
     common::ContextMenu *menu_ = nullptr;
+    common::StatisticsWindow *stats_ = nullptr;
     std::unique_ptr<Module2> module_;
 };
 

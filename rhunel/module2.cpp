@@ -6,8 +6,10 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace rhunel {
 
@@ -45,6 +47,7 @@ void Module2::Initialize(const common::MaterialTable &table)
 
 void Module2::clearResults()
 {
+    MeanHistory.clear();
     PhotonCount = 0;
     AngleHistogram.fill(0);
     AngleSum = 0;
@@ -125,6 +128,23 @@ void Module2::DrawAngularPlot()
         if (AngleHistogram[i] > M)
             M = AngleHistogram[i];
 
+    if (ShowBands && M > 0) {
+        // Poisson ±2σ about each bin's expected count, on the histogram's own scale.
+        const std::int64_t n =
+            std::accumulate(AngleHistogram.begin() + 1, AngleHistogram.end(), std::int64_t{0});
+        const Expected e = expectedCounts(MomentumTransfer, FormFactor, PhotonEnergy, n);
+        for (int side : {-1, 1}) {
+            for (int i = 1; i <= AngleBins; ++i) {
+                const double count = std::max(0.0, e[i] + side * 2 * std::sqrt(e[i]));
+                const QPointF at{4.0 * i + 198,
+                                 std::max(FrameTop, FrameBottom - count * FrameHeight / double(M))};
+                if (i == 1)
+                    p.setCurrentPosition(at);
+                else
+                    p.lineTo(at, Blue);
+            }
+        }
+    }
     p.setDrawWidth(2);
     p.point({FrameLeft, FrameBottom}, LightBlue);
     for (int i = 1; i <= AngleBins; ++i)
@@ -161,6 +181,7 @@ bool Module2::RunBatch()
     DrawAngularPlot();
     PhotonCount += PhotonsPerBatch;
     controls_.Text2->setText(QString::number(PhotonCount));
+    MeanHistory.emplace_back(double(PhotonCount), AngleSum / double(PhotonCount));
     return true;
 }
 

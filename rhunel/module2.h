@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class QLineEdit;
 
@@ -72,6 +73,10 @@ public:
     // The photons' angles summed, and their squares, in degrees: the mean and its error.
     double AngleSum = 0;
     double AngleSquareSum = 0;
+    // The ±2σ band of the expected histogram in the angular plot; off as described.
+    bool ShowBands = false;
+    // (photons, mean angle) after each batch since Clear: the convergence plot.
+    std::vector<QPointF> MeanHistory;
     Curve ReferenceCurve{};
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
 

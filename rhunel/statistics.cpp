@@ -99,7 +99,7 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
 {
     MeanAngle m;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    double weight = 0, moment = 0;
+    double weight = 0, moment = 0, second = 0;
     for (int i = 1; i <= AngleBins; ++i) {
         const double a = (i - 1) * Degree, b = i * Degree;
         weight += integral(
@@ -109,8 +109,16 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
                 return t / Degree * density(MomentumTransfer, FormFactor, energyKeV, t);
             },
             a, b);
+        second += integral(
+            [&](double t) {
+                return (t / Degree) * (t / Degree) *
+                       density(MomentumTransfer, FormFactor, energyKeV, t);
+            },
+            a, b);
     }
     m.theory = weight > 0 ? moment / weight : nan;
+    m.theorySpread =
+        weight > 0 ? std::sqrt(std::max(0.0, second / weight - m.theory * m.theory)) : nan;
     if (photons < 2) {
         m.mean = photons == 1 ? angleSum : nan;
         m.standardError = nan;

@@ -37,6 +37,7 @@ struct MeanAngle {
     double mean = 0;
     double standardError = 0;
     double theory = 0;
+    double theorySpread = 0; // the distribution's standard deviation, degrees
 };
 MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum,
                     const Column &MomentumTransfer, const Column &FormFactor, double energyKeV);

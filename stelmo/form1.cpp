@@ -3,11 +3,15 @@
 
 #include "common/application.h"
 #include "common/batchlock.h"
+#include "common/numbertext.h"
 #include "common/picturebox.h"
 #include "stelmo/physics.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <QPushButton>
+#include <cmath>
 
 namespace stelmo {
 
@@ -96,6 +100,55 @@ Form1::Form1(common::MaterialLoader loader)
     menu_ = ContextMenu::forBatchWindow(
         this, Command1, pacer_,
         {this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
+    stats_ = new StatisticsWindow(this, QStringLiteral("Free Path Length: ") + tr("統計"));
+    menu_->addToggle(tr("透過率に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+                     [this](bool on) {
+                         module_->ShowBands = on;
+                         // Redrawn at once from the finished batches; during a batch at its end.
+                         if (module_->PhotonCount > 0 && !pacer_.running())
+                             module_->DrawTransmittancePlot(
+                                 attenuationCoefficient(module_->table(), module_->PhotonEnergy));
+                     });
+    menu_->addStatistics([this] { toggleStatistics(); });
+    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("stelmo-statistics"),
+                                     [this] { return module_->results(); }});
+}
+
+void Form1::toggleStatistics()
+{
+    if (stats_->isVisible()) {
+        stats_->hide();
+        return;
+    }
+    updateStatistics();
+    showBeside(*stats_, *this);
+}
+
+void Form1::updateStatistics()
+{
+    const Module1 &m = *module_;
+    const double mu = attenuationCoefficient(m.table(), m.PhotonEnergy);
+    const PathStatistics path = pathStatistics(m.PhotonCount, m.PathSum, m.PathSquareSum, mu);
+    const KsDistance ks = ksDistance(m.TransmittedCount, m.PhotonCount, mu);
+    std::vector<StatLine> lines;
+    lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
+    if (m.PhotonCount > 0) {
+        lines.push_back(
+            {tr("平均自由行程 1/μ"), formatFixed3(1 / mu) + QStringLiteral(" cm"), QString()});
+        lines.push_back({tr("サンプルの平均行程"),
+                         formatFixed3(path.mean) + QStringLiteral(" ± ") +
+                             formatFixed3(path.standardError) + QStringLiteral(" cm (1σ)"),
+                         readingOf(path.errorsFromMfp, QStringLiteral("1/μ"))});
+        lines.push_back(
+            {tr("KS 距離"),
+             QStringLiteral("D = %1 (5 %: %2)")
+                 .arg(QString::number(ks.distance, 'f', 4), QString::number(ks.critical5, 'f', 4)),
+             ks.distance <= ks.critical5 ? tr("透過率は指数法則と矛盾しない")
+                                         : tr("5 % の臨界値を超える: 指数法則からのずれ")});
+    }
+    stats_->setContent(lines,
+                       {m.MeanHistory, 1 / mu, [mu](double n) { return (1 / mu) / std::sqrt(n); },
+                        tr("平均行程 [cm]")});
 }
 
 Form1::~Form1() = default;
@@ -111,6 +164,8 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("100"));
+    if (stats_->isVisible())
+        updateStatistics();
     return true;
 }
 
@@ -135,6 +190,8 @@ void Form1::Command1_Click()
             return; // the program is ending: draw nothing more
     }
     Command1->setText(QStringLiteral("Continue"));
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -147,6 +204,8 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(QStringLiteral("GO"));
+    if (stats_->isVisible())
+        updateStatistics();
 }
 
 } // namespace stelmo

@@ -4,6 +4,7 @@
 #include "common/contextmenu.h"
 #include "common/form.h"
 #include "common/pacer.h"
+#include "common/statswindow.h"
 #include "stelmo/module1.h"
 
 #include <functional>
@@ -36,6 +37,10 @@ public:
     Module1 &module() { return *module_; }
     common::Pacer &pacer() { return pacer_; }
     common::ContextMenu &contextMenu() { return *menu_; }
+    common::StatisticsWindow &statistics() { return *stats_; }
+    void toggleStatistics();
+    // The statistics window's numbers and plot from the results so far.
+    void updateStatistics();
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -50,6 +55,7 @@ private:
     common::MaterialLoader loader_;
     common::Pacer pacer_{PhotonsPerBatch};
     common::ContextMenu *menu_ = nullptr;
+    common::StatisticsWindow *stats_ = nullptr;
     std::unique_ptr<Module1> module_;
 };
 

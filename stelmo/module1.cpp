@@ -16,6 +16,7 @@ using namespace plot;
 namespace {
 constexpr int Black = 0;
 constexpr int Blue = 1;
+constexpr int LightBlue = 9;
 constexpr int LightCyan = 11;
 constexpr int LightRed = 12;
 
@@ -60,6 +61,7 @@ common::CsvTable Module1::results() const
 
 void Module1::clearResults()
 {
+    MeanHistory.clear();
     PhotonCount = 0;
     TransmittedCount.fill(0);
 }
@@ -90,6 +92,7 @@ bool Module1::RunBatch()
     PhotonCount += PhotonsPerBatch;
     controls_.Text2->setText(QString::number(PhotonCount));
     controls_.Text4->setText(common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
+    MeanHistory.emplace_back(double(PhotonCount), PathSum / static_cast<double>(PhotonCount));
     return true;
 }
 
@@ -148,6 +151,13 @@ void Module1::DrawTransmittancePlot(double mu)
     printAt(p, {95, 425}, QStringLiteral("1.0E-03"));
     printAt(p, {15, 100}, QStringLiteral("Transmittance"));
 
+    if (ShowBands) {
+        for (int side : {-1, 1}) {
+            const std::vector<QPointF> edge = lawBand(mu, TransmittedCount[1], side);
+            for (std::size_t i = 1; i < edge.size(); ++i)
+                p.line(edge[i - 1], edge[i], LightBlue);
+        }
+    }
     p.setDrawWidth(2);
     // exp(-μd) is straight on this scale: from T = 1 (drawn at y = 36) to T = 0.001.
     p.line({SlabLeft, TopY}, {lawLineEndX(mu), BottomY}, Blue);

@@ -7,6 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include <QPointF>
 
 class QLineEdit;
 
@@ -65,6 +68,10 @@ public:
     int RowCount = 0;
     common::AttenuationRows AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
     DepthBins TransmittedCount{};               // [1..400]
+    // The ±2σ band about the law in the transmittance plot; off as described.
+    bool ShowBands = false;
+    // (photons, mean path) after each batch since Reset: the convergence plot.
+    std::vector<QPointF> MeanHistory;
 
 private:
     Module1Controls controls_;

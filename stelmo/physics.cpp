@@ -154,6 +154,20 @@ KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu)
     return ks;
 }
 
+std::vector<QPointF> lawBand(double mu, std::int64_t n, int side)
+{
+    std::vector<QPointF> edge;
+    if (n <= 0)
+        return edge;
+    for (int k = 0; k < BinCount; ++k) {
+        const double depth = k / BinsPerCm;
+        const double t = std::exp(-mu * depth);
+        const double band = std::clamp(t + side * 2 * transmittanceSigma(t, n), 1e-12, 1.0);
+        edge.emplace_back(SlabLeft + UnitsPerCm * depth, transmittanceY(band));
+    }
+    return edge;
+}
+
 common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
                             double pathSquareSum, const DepthBins &bins)
 {

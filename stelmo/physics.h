@@ -108,6 +108,11 @@ struct KsDistance {
 };
 KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
 
+// The ±2σ binomial band about exp(−μx) as the plot draws it, for N photons: one edge
+// (side +1 or −1) at T ± 2√(T(1−T)/N), T = exp(−μ d), d from 0 to 40 cm in 0.1 cm steps;
+// an edge below the plot's floor lies on it.
+std::vector<QPointF> lawBand(double mu, std::int64_t n, int side);
+
 // The results as a table: the energy, μ, 1/μ, the photons and the mean sampled path
 // as comments (with the mean's standard error and the KS distance), then per depth bin
 // k = 1..400: depth (k-1)/10 cm, the photons that reached it, bin k / bin 1,

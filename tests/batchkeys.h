@@ -205,7 +205,7 @@ template <class Form> void speedKeys(Form &form)
 
 // The menu: its entries with their shortcuts, opened by a right-click on a plot and
 // by Shift+F10.
-template <class Form> void contextMenuEntries(Form &form)
+template <class Form> void contextMenuEntries(Form &form, const QString &bandEntry)
 {
     QMenu *menu = form.contextMenu().menu();
     struct Entry {
@@ -236,6 +236,8 @@ template <class Form> void contextMenuEntries(Form &form)
         {QStringLiteral("ウィンドウを画像として保存…"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {QStringLiteral("結果を CSV で保存…"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {bandEntry, QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {QStringLiteral("統計ウィンドウ"), QKeySequence(Qt::CTRL | Qt::Key_T)},
     };
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -2,9 +2,11 @@
 // Dartley's results and plot as they leave the window.
 #include "common/exports.h"
 #include "common/picturebox.h"
+#include "common/statswindow.h"
 #include "dartley/form1.h"
 #include "tests/exportcheck.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -83,6 +85,43 @@ TEST_F(DartleyExports, DisplayListOfAMillionDotsStaysCompact)
     EXPECT_GE(form.Picture1->operationCount(), 1'000'000u);
     EXPECT_LE(form.Picture1->displayListBytes(), 32u * 1024 * 1024);
     EXPECT_EQ(form.Text2->text(), QStringLiteral("1000000"));
+}
+
+} // namespace
+
+namespace {
+
+// Ctrl+T opens the statistics window beside the main one and closes it again; it follows
+// every batch while open: the estimate with its σ and a reading, and one point a batch.
+TEST(DartleyStatisticsWindow, CtrlTShowsTheEstimateWithItsSigma)
+{
+    testutil::settleApplication();
+    dartley::Form1 form;
+    ASSERT_TRUE(form.showForm());
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (int n = 0; n < 3; ++n)
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_T, Qt::ControlModifier);
+    common::StatisticsWindow &stats = form.statistics();
+    ASSERT_TRUE(stats.isVisible());
+    QString all;
+    for (QLabel *l : stats.lineLabels())
+        if (l->isVisible())
+            all += l->text() + QLatin1Char('\n');
+    const dartley::PiStatistics s = dartley::piStatistics(2337, 3000);
+    EXPECT_TRUE(all.contains(QStringLiteral("3.11600"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QString::number(s.sigma, 'f', 5))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("偶然の範囲"))) << all.toStdString();
+    const auto drawn = stats.plot()->operationCount();
+    QTest::mouseClick(form.Command1, Qt::LeftButton); // one more batch: one more point
+    EXPECT_GT(stats.plot()->operationCount(), drawn);
+    form.activateWindow();
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(stats.isVisible());
+    form.hide();
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Rhunel's results as they leave the window.
+#include "common/palette.h"
+#include "common/picturebox.h"
+#include "common/statswindow.h"
 #include "rhunel/form1.h"
 #include "tests/exportcheck.h"
 #include "tests/rhunel/synthetictable.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -70,6 +74,51 @@ TEST(RhunelExports, CsvHoldsTheHistogramAndTheReferenceCurve)
     const double p = csv.comments.value(QStringLiteral("p_value")).toDouble();
     EXPECT_GT(p, 0.0);
     EXPECT_LE(p, 1.0);
+    form.hide();
+    testutil::settleApplication();
+}
+
+} // namespace
+
+namespace {
+
+TEST(RhunelStatisticsWindow, ShowsChiSquareAndTheMeanAngle)
+{
+    rhunel::Form1 form{synthetic::source};
+    batchkeys::prepare(form);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_T, Qt::ControlModifier);
+    ASSERT_TRUE(form.statistics().isVisible());
+    QString all;
+    for (QLabel *l : form.statistics().lineLabels())
+        if (l->isVisible())
+            all += l->text() + QLatin1Char('\n');
+    EXPECT_TRUE(all.contains(QStringLiteral("χ²"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("500"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("°"))) << all.toStdString();
+    form.statistics().hide();
+    form.hide();
+    testutil::settleApplication();
+}
+
+} // namespace
+
+namespace {
+
+TEST(RhunelBands, CtrlBTogglesTheBandOfTheExpectedHistogram)
+{
+    rhunel::Form1 form{synthetic::source};
+    batchkeys::prepare(form);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    const QImage described = form.Picture2->image();
+    const QColor band = common::PaletteColor(1);
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, band), 0);
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_GT(testutil::pixelsOf(form.Picture2, band), 200);
+    batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(form.Picture2->image() == described);
     form.hide();
     testutil::settleApplication();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What leaves Stelmo's main window: CSV results, pictures, the clipboard; and zoom.
 #include "common/exports.h"
+#include "common/numbertext.h"
 #include "common/palette.h"
 #include "common/picturebox.h"
+#include "common/statswindow.h"
 #include "stelmo/form1.h"
 #include "stelmo/physics.h"
 #include "tests/exportcheck.h"
@@ -10,6 +12,7 @@
 
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -240,6 +243,62 @@ TEST_F(StelmoExports, ZoomingOutLeavesNoStalePixels)
                     first = QPoint(x, y);
             }
     EXPECT_EQ(stale, 0) << "first at " << first.x() << "," << first.y();
+}
+
+} // namespace
+
+namespace {
+
+TEST(StelmoStatisticsWindow, ShowsTheMeanPathWithItsErrorAndTheKsDistance)
+{
+    stelmo::Form1 form{stelmotest::loadTissueTable};
+    batchkeys::prepare(form);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_T, Qt::ControlModifier);
+    ASSERT_TRUE(form.statistics().isVisible());
+    QString all;
+    for (QLabel *l : form.statistics().lineLabels())
+        if (l->isVisible())
+            all += l->text() + QLatin1Char('\n');
+    const stelmo::Module1 &m = form.module();
+    const double mu = stelmo::attenuationCoefficient(m.table(), 100);
+    const stelmo::PathStatistics s = stelmo::pathStatistics(800, m.PathSum, m.PathSquareSum, mu);
+    EXPECT_TRUE(all.contains(form.Text4->text())) << all.toStdString();
+    EXPECT_TRUE(all.contains(common::formatFixed3(s.standardError))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("KS"))) << all.toStdString();
+    EXPECT_GT(form.statistics().plot()->operationCount(), 2u);
+    form.statistics().hide();
+    form.hide();
+    testutil::settleApplication();
+}
+
+} // namespace
+
+namespace {
+
+// The ±2σ band is off as described; Ctrl+B draws it about the law and takes it away.
+TEST(StelmoBands, CtrlBTogglesTheBandAboutTheLaw)
+{
+    stelmo::Form1 form{stelmotest::loadTissueTable};
+    batchkeys::prepare(form);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    const QImage described = form.Picture2->image();
+    const QColor band = common::PaletteColor(9);
+    EXPECT_EQ(testutil::pixelsOf(form.Picture2, band), 0);
+    form.Picture1->setFocus();
+    batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_GT(testutil::pixelsOf(form.Picture2, band), 200);
+    // Both edges lie about exp(−μx): at 10 cm T = 0.185, σ = 0.019 for 400 photons.
+    const double mu = stelmo::attenuationCoefficient(form.module().table(), 100);
+    const double t = std::exp(-mu * 10), sigma = stelmo::transmittanceSigma(t, 400);
+    for (double edge : {t + 2 * sigma, t - 2 * sigma})
+        EXPECT_EQ(form.Picture2->colorAt({400, stelmo::transmittanceY(edge)}), band) << edge;
+    batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(form.Picture2->image() == described);
+    form.hide();
+    testutil::settleApplication();
 }
 
 } // namespace
