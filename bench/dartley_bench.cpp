@@ -4,6 +4,7 @@
 #include "dartley/form2.h"
 
 #include "bench/exportbench.h"
+#include "bench/statsbench.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -92,11 +93,7 @@ void BM_DartleyStatisticsUpdate(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < state.range(0); ++n)
         form.module().RunBatch();
-    form.toggleStatistics(); // open
-    for (auto _ : state)
-        form.updateStatistics();
-    form.toggleStatistics();
-    state.SetLabel("batches before");
+    bench::statisticsRefresh(state, form.statistics());
 }
 BENCHMARK(BM_DartleyStatisticsUpdate)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -107,14 +104,7 @@ void BM_DartleyStatisticsOpen(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < 10; ++n)
         form.module().RunBatch();
-    for (auto _ : state) {
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.PauseTiming();
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    bench::statisticsOpen(state, form.statistics());
 }
 BENCHMARK(BM_DartleyStatisticsOpen)->Unit(benchmark::kMillisecond);
 

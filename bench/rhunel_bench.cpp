@@ -6,6 +6,7 @@
 
 #include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
+#include "bench/statsbench.h"
 #include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
@@ -124,11 +125,7 @@ void BM_RhunelStatisticsUpdate(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < state.range(0); ++n)
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-    form.toggleStatistics(); // open
-    for (auto _ : state)
-        form.updateStatistics();
-    form.toggleStatistics();
-    state.SetLabel("batches before");
+    bench::statisticsRefresh(state, form.statistics());
 }
 BENCHMARK(BM_RhunelStatisticsUpdate)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -140,14 +137,7 @@ void BM_RhunelStatisticsOpen(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < 10; ++n)
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-    for (auto _ : state) {
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.PauseTiming();
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    bench::statisticsOpen(state, form.statistics());
 }
 BENCHMARK(BM_RhunelStatisticsOpen)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 
 #include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
+#include "bench/statsbench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -155,11 +156,7 @@ void BM_StelmoStatisticsUpdate(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < state.range(0); ++n)
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-    form.toggleStatistics(); // open
-    for (auto _ : state)
-        form.updateStatistics();
-    form.toggleStatistics();
-    state.SetLabel("batches before");
+    bench::statisticsRefresh(state, form.statistics());
 }
 BENCHMARK(BM_StelmoStatisticsUpdate)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -171,14 +168,7 @@ void BM_StelmoStatisticsOpen(benchmark::State &state)
     form.showForm();
     for (int n = 0; n < 10; ++n)
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-    for (auto _ : state) {
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.PauseTiming();
-        form.toggleStatistics();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    bench::statisticsOpen(state, form.statistics());
 }
 BENCHMARK(BM_StelmoStatisticsOpen)->Unit(benchmark::kMillisecond);
 

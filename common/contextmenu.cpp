@@ -3,6 +3,7 @@
 
 #include "common/pacer.h"
 #include "common/picturebox.h"
+#include "common/statswindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -166,10 +167,12 @@ QAction *ContextMenu::addToggle(const QString &text, const QList<QKeySequence> &
     return action;
 }
 
-QAction *ContextMenu::addStatistics(std::function<void()> toggle)
+QAction *ContextMenu::addStatistics(StatisticsWindow &window, ExportSource exports)
 {
+    forPlotsOf(&window, std::move(exports));
     addSeparator();
-    return addEntry(tr("統計ウィンドウ"), {QKeySequence(Qt::CTRL | Qt::Key_T)}, std::move(toggle));
+    return addEntry(tr("統計ウィンドウ"), {QKeySequence(Qt::CTRL | Qt::Key_T)},
+                    [&window] { window.toggle(); });
 }
 
 void ContextMenu::aimAt(QWidget *widget)

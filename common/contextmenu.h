@@ -19,6 +19,7 @@ namespace common {
 
 class Pacer;
 class PictureBox;
+class StatisticsWindow;
 
 // The menu of a main window: right-click anywhere on the window (a text box keeps its
 // own edit menu), Shift+F10 or the Menu key. Each main window fills it with its
@@ -55,8 +56,9 @@ public:
     // A choice that is on or off (shown with a check mark).
     QAction *addToggle(const QString &text, const QList<QKeySequence> &shortcuts,
                        std::function<void(bool)> toggled);
-    // The statistics window, opened and closed with Ctrl+T.
-    QAction *addStatistics(std::function<void()> toggle);
+    // The statistics window, opened and closed with Ctrl+T; its plot gets the copy and
+    // save entries of a menu of its own.
+    QAction *addStatistics(StatisticsWindow &window, ExportSource exports);
 
     QMenu *menu() const { return menu_; }
     // Opens the menu at a point of the screen; by keyboard, at the focused control.

@@ -52,8 +52,10 @@ void showBeside(QWidget &window, const QWidget &beside)
     window.raise();
 }
 
-StatisticsWindow::StatisticsWindow(QWidget *owner, const QString &title)
-    : QWidget(owner, Qt::Window), lines_(new QVBoxLayout), plot_(new PictureBox(this))
+StatisticsWindow::StatisticsWindow(QWidget *owner, const QString &title,
+                                   std::function<void()> refresh)
+    : QWidget(owner, Qt::Window), owner_(owner), refresh_(std::move(refresh)),
+      lines_(new QVBoxLayout), plot_(new PictureBox(this))
 {
     setWindowTitle(title);
     // The keyboard stays with the main window: F5, Space and Ctrl+T go on working there.
@@ -71,6 +73,22 @@ StatisticsWindow::StatisticsWindow(QWidget *owner, const QString &title)
     plot_->clear();
     layout->addWidget(plot_);
     setFixedWidth(680);
+}
+
+void StatisticsWindow::toggle()
+{
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    refresh_();
+    showBeside(*this, *owner_);
+}
+
+void StatisticsWindow::refreshIfShown()
+{
+    if (isVisible())
+        refresh_();
 }
 
 void StatisticsWindow::setContent(const std::vector<StatLine> &lines,

@@ -45,13 +45,21 @@ void showBeside(QWidget &window, const QWidget &beside);
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
-    StatisticsWindow(QWidget *owner, const QString &title);
+    // refresh() recomputes the content from the owner's results (it calls setContent).
+    StatisticsWindow(QWidget *owner, const QString &title, std::function<void()> refresh);
+    // Ctrl+T: closed, or refreshed and shown beside the owner.
+    void toggle();
+    // After a batch or Reset: the numbers follow while the window is open; while it is
+    // closed nothing is computed.
+    void refreshIfShown();
     void setContent(const std::vector<StatLine> &lines, const Convergence &convergence);
     PictureBox *plot() const { return plot_; }
     const std::vector<QLabel *> &lineLabels() const { return labels_; }
 
 private:
     void drawConvergence(const Convergence &c);
+    QWidget *owner_;
+    std::function<void()> refresh_;
     QVBoxLayout *lines_;
     std::vector<QLabel *> labels_;
     PictureBox *plot_;

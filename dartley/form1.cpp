@@ -70,20 +70,10 @@ Form1::Form1()
     menu_ = new ContextMenu(this);
     menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
-    stats_ = new StatisticsWindow(this, QStringLiteral("π: ") + tr("統計"));
-    menu_->addStatistics([this] { toggleStatistics(); });
-    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("dartley-statistics"),
-                                     [this] { return module_->results(); }});
-}
-
-void Form1::toggleStatistics()
-{
-    if (stats_->isVisible()) {
-        stats_->hide();
-        return;
-    }
-    updateStatistics();
-    showBeside(*stats_, *this);
+    stats_ = new StatisticsWindow(this, QStringLiteral("π: ") + tr("統計"),
+                                  [this] { updateStatistics(); });
+    menu_->addStatistics(*stats_, {stats_, QStringLiteral("dartley-statistics"),
+                                   [this] { return module_->results(); }});
 }
 
 void Form1::updateStatistics()
@@ -123,8 +113,7 @@ void Form1::Command1_Click()
 {
     module_->RunBatch();
     Command1->setText(QStringLiteral("Continue"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -134,8 +123,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->clear();
     module_->clearResults();
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 } // namespace dartley

@@ -31,9 +31,6 @@ public:
     Module1 &module() { return *module_; }
     common::ContextMenu &contextMenu() { return *menu_; }
     common::StatisticsWindow &statistics() { return *stats_; }
-    void toggleStatistics();
-    // The statistics window's numbers and plot from the results so far.
-    void updateStatistics();
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -47,6 +44,8 @@ private:
     std::unique_ptr<Module1> module_;
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;
+    // The statistics window's numbers and plot from the results so far.
+    void updateStatistics();
 };
 
 } // namespace dartley

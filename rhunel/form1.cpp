@@ -72,7 +72,8 @@ Form1::Form1(common::MaterialLoader loader)
     menu_ = ContextMenu::forBatchWindow(
         this, Command1, pacer_,
         {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
-    stats_ = new StatisticsWindow(this, QStringLiteral("Coherent Scattering: ") + tr("統計"));
+    stats_ = new StatisticsWindow(this, QStringLiteral("Coherent Scattering: ") + tr("統計"),
+                                  [this] { updateStatistics(); });
     menu_->addToggle(tr("角度分布に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
@@ -80,19 +81,8 @@ Form1::Form1(common::MaterialLoader loader)
                          if (module_->PhotonCount > 0 && !pacer_.running())
                              module_->DrawAngularPlot();
                      });
-    menu_->addStatistics([this] { toggleStatistics(); });
-    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("rhunel-statistics"),
-                                     [this] { return module_->results(); }});
-}
-
-void Form1::toggleStatistics()
-{
-    if (stats_->isVisible()) {
-        stats_->hide();
-        return;
-    }
-    updateStatistics();
-    showBeside(*stats_, *this);
+    menu_->addStatistics(*stats_, {stats_, QStringLiteral("rhunel-statistics"),
+                                   [this] { return module_->results(); }});
 }
 
 void Form1::updateStatistics()
@@ -140,8 +130,7 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("20"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
     return true;
 }
 
@@ -165,8 +154,7 @@ void Form1::Command1_Click()
             return; // the program is ending
     }
     Command1->setText(QStringLiteral("Continue"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -180,8 +168,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2})
         box->clear();
     Command1->setText(QStringLiteral("GO"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 } // namespace rhunel

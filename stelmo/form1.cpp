@@ -100,7 +100,8 @@ Form1::Form1(common::MaterialLoader loader)
     menu_ = ContextMenu::forBatchWindow(
         this, Command1, pacer_,
         {this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
-    stats_ = new StatisticsWindow(this, QStringLiteral("Free Path Length: ") + tr("統計"));
+    stats_ = new StatisticsWindow(this, QStringLiteral("Free Path Length: ") + tr("統計"),
+                                  [this] { updateStatistics(); });
     menu_->addToggle(tr("透過率に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
@@ -109,19 +110,8 @@ Form1::Form1(common::MaterialLoader loader)
                              module_->DrawTransmittancePlot(
                                  attenuationCoefficient(module_->table(), module_->PhotonEnergy));
                      });
-    menu_->addStatistics([this] { toggleStatistics(); });
-    ContextMenu::forPlotsOf(stats_, {stats_, QStringLiteral("stelmo-statistics"),
-                                     [this] { return module_->results(); }});
-}
-
-void Form1::toggleStatistics()
-{
-    if (stats_->isVisible()) {
-        stats_->hide();
-        return;
-    }
-    updateStatistics();
-    showBeside(*stats_, *this);
+    menu_->addStatistics(*stats_, {stats_, QStringLiteral("stelmo-statistics"),
+                                   [this] { return module_->results(); }});
 }
 
 void Form1::updateStatistics()
@@ -164,8 +154,7 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("100"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
     return true;
 }
 
@@ -190,8 +179,7 @@ void Form1::Command1_Click()
             return; // the program is ending: draw nothing more
     }
     Command1->setText(QStringLiteral("Continue"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -204,8 +192,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(QStringLiteral("GO"));
-    if (stats_->isVisible())
-        updateStatistics();
+    stats_->refreshIfShown();
 }
 
 } // namespace stelmo

@@ -38,9 +38,6 @@ public:
     common::Pacer &pacer() { return pacer_; }
     common::ContextMenu &contextMenu() { return *menu_; }
     common::StatisticsWindow &statistics() { return *stats_; }
-    void toggleStatistics();
-    // The statistics window's numbers and plot from the results so far.
-    void updateStatistics();
     common::Controls &controls() { return controls_; }
 
 protected:
@@ -56,6 +53,8 @@ private:
     common::Pacer pacer_{PhotonsPerBatch};
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;
+    // The statistics window's numbers and plot from the results so far.
+    void updateStatistics();
     std::unique_ptr<Module1> module_;
 };
 
