@@ -162,6 +162,26 @@ std::pair<double, double> photoJump(int z, double edgeKeV)
     return {lo, hi};
 }
 
+Material fromNistCompound(const char *name)
+{
+    xrl_error *error = nullptr;
+    compoundDataNIST *data = GetCompoundDataNISTByName(name, &error);
+    checked(0, error, name);
+    std::vector<Element> elements;
+    for (int i = 0; i < data->nElements; ++i)
+        elements.push_back({data->Elements[i], data->massFractions[i]});
+    const double density = data->density;
+    FreeCompoundDataNIST(data);
+    return Material(std::move(elements), density);
+}
+
+Material fromElement(int z)
+{
+    xrl_error *error = nullptr;
+    const double density = checked(ElementDensity(z, &error), error, "ElementDensity");
+    return Material({{z, 1.0}}, density);
+}
+
 } // namespace
 
 Material::Material(std::vector<Element> elements, double density)
@@ -273,6 +293,20 @@ const std::vector<ShippedMaterial> &shippedMaterials()
         std::vector<ShippedMaterial> m;
         m.push_back({"ICRU4.dat", "ICRU four-component soft tissue (composition typed in)",
                      Material({tissueElements.begin(), tissueElements.end()}, tissueDensity)});
+        const std::pair<const char *, const char *> compounds[] = {
+            {"water.dat", "Water, Liquid"},
+            {"cortical_bone.dat", "Bone, Cortical (ICRP)"},
+            {"adipose.dat", "Adipose Tissue (ICRP)"},
+            {"muscle.dat", "Muscle, Skeletal"},
+            {"lung.dat", "Lung (ICRP)"},
+            {"pmma.dat", "Polymethyl Methacralate (Lucite, Perspex)"}};
+        for (const auto &[file, name] : compounds)
+            m.push_back(
+                {file, std::string("NIST compound \"") + name + '"', fromNistCompound(name)});
+        const std::pair<const char *, int> elements[] = {
+            {"aluminium.dat", 13}, {"copper.dat", 29}, {"lead.dat", 82}};
+        for (const auto &[file, z] : elements)
+            m.push_back({file, "element Z = " + std::to_string(z), fromElement(z)});
         return m;
     }();
     return materials;
