@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "common/application.h"
 
+#include "common/materials.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -48,6 +50,18 @@ void showWarning(QWidget *parent, const QString &text)
     // The window takes the keyboard back, window manager or not.
     if (parent)
         parent->window()->activateWindow();
+}
+
+bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Material &next,
+                     const Material &current, MaterialTable &table)
+{
+    const QString report = reader(QString::fromLatin1(next.fileName), table);
+    if (report.isEmpty())
+        return true;
+    showWarning(window, report + QLatin1Char('\n') +
+                            QCoreApplication::translate("common", "%1 のままで続けます。")
+                                .arg(displayName(current)));
+    return false;
 }
 
 void failStartup(QWidget *parent, const QString &report)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "common/materialfile.h"
+
 #include <QString>
 
 class QApplication;
@@ -21,6 +23,13 @@ void endProgram();
 
 // Warning box: exclamation icon, one OK button, titled with the program's name.
 void showWarning(QWidget *parent, const QString &text);
+
+struct Material;
+
+// A window's switch to another material: reads its table; on failure a warning with
+// the reader's report, naming the material that stays in use, and false.
+bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Material &next,
+                     const Material &current, MaterialTable &table);
 
 // A start-up that cannot go on: the report is shown and the program ends with status 1.
 void failStartup(QWidget *parent, const QString &report);

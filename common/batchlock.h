@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace common {
 
 // For the life of a batch that lets the event loop run: GO and Reset/Clear disabled,
@@ -54,5 +56,23 @@ private:
     QPointer<QWidget> go_, reset_, exit_;
     Qt::FocusPolicy exitPolicy_;
 };
+
+// Runs count batches back to back under one lock: those before the last unpaced, the
+// last at the chosen pace, so a hundred batches take about as long as one at the
+// chosen pace plus the machine's time for the rest. batch() runs one and returns false
+// when the program is ending; shown() then updates the window's results, after every
+// batch as after a single one. False when the program is ending.
+inline bool runBatches(Pacer &pacer, const BatchLock::Controls &controls, int count,
+                       const std::function<bool()> &batch, const std::function<void()> &shown)
+{
+    const BatchLock lock{pacer, controls};
+    for (int i = 1; i <= count; ++i) {
+        pacer.nextBatch(i < count);
+        if (!batch())
+            return false;
+        shown();
+    }
+    return true;
+}
 
 } // namespace common

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/contextmenu.h"
 
+#include "common/materials.h"
 #include "common/pacer.h"
 #include "common/picturebox.h"
 #include "common/statswindow.h"
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
+
+#include <memory>
 
 namespace common {
 
@@ -39,22 +42,26 @@ ContextMenu *ContextMenu::forPlotsOf(QWidget *window, ExportSource exports)
 }
 
 ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
-                                         ExportSource exports)
+                                         RunBatches runMany, ExportSource exports)
 {
     auto *menu = new ContextMenu(window);
-    menu->addRunBatch(go);
+    menu->addRunBatch(go, {}, std::move(runMany));
     menu->addSeparator();
     menu->addPacing(pacer);
     menu->addExports(std::move(exports));
-    // The counts of a batch are complete only at its end: no CSV while one runs.
-    auto lock = [menu, &pacer] {
-        for (const QPointer<QAction> &a : menu->resultEntries_)
+    menu->lockResultsWhileRunning(pacer);
+    return menu;
+}
+
+void ContextMenu::lockResultsWhileRunning(Pacer &pacer)
+{
+    auto lock = [this, &pacer] {
+        for (const QPointer<QAction> &a : resultEntries_)
             if (a)
                 a->setEnabled(!pacer.running());
     };
-    connect(&pacer, &Pacer::stateChanged, menu, lock);
+    connect(&pacer, &Pacer::stateChanged, this, lock);
     lock();
-    return menu;
 }
 
 QAction *ContextMenu::addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
@@ -74,34 +81,79 @@ QMenu *ContextMenu::addSubmenu(const QString &title) { return menu_->addMenu(tit
 
 void ContextMenu::addSeparator() { menu_->addSeparator(); }
 
-QAction *ContextMenu::addRunBatch(QPushButton *go, const QList<QKeySequence> &moreKeys)
+QAction *ContextMenu::addRunBatch(QPushButton *go, const QList<QKeySequence> &moreKeys,
+                                  RunBatches runMany)
 {
     QList<QKeySequence> keys{QKeySequence(Qt::Key_F5), QKeySequence(Qt::Key_PageDown)};
     keys += moreKeys;
     QPointer<QPushButton> button(go);
-    QAction *run = addEntry(tr("次のバッチを実行"), keys, [button] {
-        if (button && button->isEnabled() && button->isVisible())
+    auto live = [button] { return button && button->isEnabled() && button->isVisible(); };
+    QAction *run = addEntry(tr("次のバッチを実行(&G)"), keys, [button, live] {
+        if (live())
             button->click();
     });
+    runEntries_ = {run};
+    struct Many {
+        int count;
+        QString text;
+        QKeySequence key;
+    };
+    for (const Many &m : {Many{10, tr("10 回(&T)"), QKeySequence(Qt::SHIFT | Qt::Key_F5)},
+                          Many{100, tr("100 回(&H)"), QKeySequence(Qt::CTRL | Qt::Key_F5)}})
+        runEntries_.append(addEntry(m.text, {m.key}, [live, runMany, count = m.count] {
+            if (live())
+                runMany(count);
+        }));
     // Greyed out while GO is, during a batch.
     go->installEventFilter(this);
-    runBatch_ = run;
     goButton_ = go;
     return run;
 }
 
+QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material &)> choose)
+{
+    auto *sub = new QMenu(tr("材質(&M)"), menu_);
+    menu_->insertMenu(pacingStart_, sub);
+    menu_->insertSeparator(pacingStart_);
+    auto *group = new QActionGroup(this);
+    auto current = std::make_shared<QPointer<QAction>>();
+    for (const Material &m : materials()) {
+        QAction *a = addEntry(
+            menuText(m), {}, [] {}, sub);
+        a->setCheckable(true);
+        group->addAction(a);
+        if (&m == &defaultMaterial()) {
+            a->setChecked(true);
+            *current = a;
+        }
+        connect(a, &QAction::triggered, this, [a, &m, choose, current] {
+            if (a == *current)
+                return;
+            if (choose(m))
+                *current = a;
+            else if (*current)
+                (*current)->setChecked(true);
+        });
+    }
+    auto lock = [sub, &pacer] { sub->setEnabled(!pacer.running()); };
+    connect(&pacer, &Pacer::stateChanged, this, lock);
+    lock();
+    return sub;
+}
+
 void ContextMenu::addPacing(Pacer &pacer)
 {
-    QMenu *speed = addSubmenu(tr("速度"));
+    QMenu *speed = addSubmenu(tr("速度(&S)"));
+    pacingStart_ = speed->menuAction();
     auto *group = new QActionGroup(this);
     struct Choice {
         Pace pace;
         QString text;
         Qt::Key key;
     };
-    const Choice choices[] = {{Pace::Slow, tr("低速（1 バッチ約 10 秒）"), Qt::Key_1},
-                              {Pace::Normal, tr("標準（1 バッチ約 2 秒）"), Qt::Key_2},
-                              {Pace::Fast, tr("高速（待ちなし）"), Qt::Key_3}};
+    const Choice choices[] = {{Pace::Slow, tr("低速（1 バッチ約 10 秒）(&L)"), Qt::Key_1},
+                              {Pace::Normal, tr("標準（1 バッチ約 2 秒）(&N)"), Qt::Key_2},
+                              {Pace::Fast, tr("高速（待ちなし）(&F)"), Qt::Key_3}};
     QList<QAction *> paces;
     for (const Choice &c : choices) {
         QAction *a = addEntry(
@@ -113,17 +165,17 @@ void ContextMenu::addPacing(Pacer &pacer)
         paces.append(a);
     }
     QAction *pause = addEntry(
-        tr("一時停止"),
+        tr("一時停止(&P)"),
         {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Pause)},
         [&pacer] { pacer.togglePause(); });
-    QAction *step = addEntry(tr("光子を 1 個だけ進める"), {QKeySequence(Qt::Key_N)},
+    QAction *step = addEntry(tr("光子を 1 個だけ進める(&O)"), {QKeySequence(Qt::Key_N)},
                              [&pacer] { pacer.step(); });
     // Pause and the single step act during a batch only: at other times their keys
     // belong to the controls (Space presses a focused button).
     auto show = [&pacer, paces, pause, step, this] {
         for (int i = 0; i < paces.size(); ++i)
             paces[i]->setChecked(pacer.pace() == Pace(i));
-        pause->setText(pacer.paused() ? tr("再開") : tr("一時停止"));
+        pause->setText(pacer.paused() ? tr("再開(&P)") : tr("一時停止(&P)"));
         pause->setEnabled(pacer.running());
         step->setEnabled(pacer.running() && pacer.paused());
     };
@@ -141,18 +193,20 @@ void ContextMenu::addExports(ExportSource source)
         });
         plotEntries_.append(a);
     };
-    plotEntry(tr("この図をコピー"),
+    plotEntry(tr("この図をコピー(&C)"),
               [](PictureBox &box) { copyImageToClipboard(plotImage(box, 2)); });
-    plotEntry(tr("この図を画像として保存…"),
+    plotEntry(tr("この図を画像として保存…(&I)"),
               [source](PictureBox &box) { savePlotPictureAs(source, box); });
-    plotEntry(tr("データを CSV で保存…"), [source](PictureBox &) { saveResultsAs(source); });
+    plotEntry(tr("データを CSV で保存…(&D)"), [source](PictureBox &) { saveResultsAs(source); });
     resultEntries_.append(plotEntries_.back());
     addSeparator();
-    addEntry(tr("ウィンドウをコピー"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+    addEntry(tr("ウィンドウをコピー(&W)"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
              [source] { copyImageToClipboard(windowImage(*source.window, 2)); });
-    addEntry(tr("ウィンドウを画像として保存…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+    addEntry(tr("ウィンドウを画像として保存…(&E)"),
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
              [source] { saveWindowPictureAs(source); });
-    resultEntries_.append(addEntry(tr("結果を CSV で保存…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+    resultEntries_.append(addEntry(tr("結果を CSV で保存…(&R)"),
+                                   {QKeySequence(Qt::CTRL | Qt::Key_S)},
                                    [source] { saveResultsAs(source); }));
     aimAt(nullptr);
 }
@@ -171,7 +225,7 @@ QAction *ContextMenu::addStatistics(StatisticsWindow &window, ExportSource expor
 {
     forPlotsOf(&window, std::move(exports));
     addSeparator();
-    return addEntry(tr("統計ウィンドウ"), {QKeySequence(Qt::CTRL | Qt::Key_T)},
+    return addEntry(tr("統計ウィンドウ(&K)"), {QKeySequence(Qt::CTRL | Qt::Key_T)},
                     [&window] { window.toggle(); });
 }
 
@@ -204,8 +258,10 @@ bool ContextMenu::eventFilter(QObject *watched, QEvent *event)
         popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
-    if (watched == goButton_ && event->type() == QEvent::EnabledChange && runBatch_)
-        runBatch_->setEnabled(static_cast<QWidget *>(watched)->isEnabled());
+    if (watched == goButton_ && event->type() == QEvent::EnabledChange)
+        for (const QPointer<QAction> &a : runEntries_)
+            if (a)
+                a->setEnabled(static_cast<QWidget *>(watched)->isEnabled());
     return QObject::eventFilter(watched, event);
 }
 

@@ -20,21 +20,27 @@ namespace common {
 class Pacer;
 class PictureBox;
 class StatisticsWindow;
+struct Material;
 
 // The menu of a main window: right-click anywhere on the window (a text box keeps its
 // own edit menu), Shift+F10 or the Menu key. Each main window fills it with its
 // entries; every entry's shortcuts work while the menu is closed too, anywhere in the
-// window, and the menu shows the first of them.
+// window, and the menu shows the first of them. Every entry has a mnemonic (its
+// underlined letter, unique within its menu), so the keyboard reaches it after
+// Shift+F10.
 class ContextMenu : public QObject {
     Q_OBJECT
 public:
     explicit ContextMenu(QWidget *window);
     ~ContextMenu() override;
 
-    // The whole menu of a window whose batches a pacer runs: the next batch, the
-    // pacing entries, the exports.
+    // Runs that many batches back to back (the "10 回" and "100 回" entries).
+    using RunBatches = std::function<void(int count)>;
+
+    // The whole menu of a window whose batches a pacer runs: the next batch and the
+    // runs of many, the pacing entries, the exports.
     static ContextMenu *forBatchWindow(QWidget *window, QPushButton *go, Pacer &pacer,
-                                       ExportSource exports);
+                                       RunBatches runMany, ExportSource exports);
     // A window of plots only (the statistics window): copy and save.
     static ContextMenu *forPlotsOf(QWidget *window, ExportSource exports);
 
@@ -44,8 +50,17 @@ public:
     void addSeparator();
 
     // "Run the next batch": clicks GO when GO is enabled, with F5 and Page Down (a
-    // presenter's remote sends Page Down) and any further keys given.
-    QAction *addRunBatch(QPushButton *go, const QList<QKeySequence> &moreKeys = {});
+    // presenter's remote sends Page Down) and any further keys given; then "10 回"
+    // (Shift+F5) and "100 回" (Ctrl+F5), which hand runMany the count when GO is
+    // enabled. All three are greyed out while GO is.
+    QAction *addRunBatch(QPushButton *go, const QList<QKeySequence> &moreKeys, RunBatches runMany);
+    // The material submenu, after the run entries: one entry per material, the default
+    // checked. choose() switches and says whether it did; when it did not (the file
+    // could not be read), the check stays on the material in use. Greyed out while a
+    // batch runs.
+    QMenu *addMaterials(Pacer &pacer, std::function<bool(const Material &)> choose);
+    // No CSV while a batch runs: its counts are complete only at its end.
+    void lockResultsWhileRunning(Pacer &pacer);
     // Speed (Slow, Normal, Fast: Ctrl+1..3), Pause/Resume (P, Space, Pause) and one
     // photon (N) for a window whose batches a pacer runs.
     void addPacing(Pacer &pacer);
@@ -71,7 +86,8 @@ protected:
 private:
     QWidget *window_;
     QMenu *menu_;
-    QPointer<QAction> runBatch_;
+    QList<QPointer<QAction>> runEntries_;    // greyed out with GO
+    QPointer<QAction> pacingStart_;          // where the pacing entries begin
     const QObject *goButton_ = nullptr;      // compared only: it may be under destruction
     QPointer<PictureBox> plot_;              // the plot the menu was opened on
     QList<QPointer<QAction>> plotEntries_;   // shown only then

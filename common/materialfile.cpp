@@ -286,23 +286,21 @@ QString readMaterialFile(const QString &path, MaterialBlocks blocks, MaterialTab
     return readMaterial(file, name, blocks, table);
 }
 
-QStringList materialFileCandidates()
+QStringList materialFileCandidates(const QString &fileName)
 {
-    const QString fileName = QString::fromLatin1(MaterialFileName);
     return {QDir::current().absoluteFilePath(fileName),
             QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                             QStringLiteral(MCT_DATA_FROM_BINDIR) + QLatin1Char('/') + fileName)};
 }
 
-QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table)
+QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table, const QString &fileName)
 {
-    const QStringList candidates = materialFileCandidates();
+    const QStringList candidates = materialFileCandidates(fileName);
     for (const QString &path : candidates)
         if (QFileInfo::exists(path))
             return readMaterialFile(path, blocks, table);
     table = MaterialTable{};
-    QString report = QStringLiteral("The data file %1 was not found. Looked in:")
-                         .arg(QString::fromLatin1(MaterialFileName));
+    QString report = QStringLiteral("The data file %1 was not found. Looked in:").arg(fileName);
     for (const QString &path : candidates)
         report += QStringLiteral("\n  ") + QDir::toNativeSeparators(path);
     return report;
@@ -311,6 +309,13 @@ QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table)
 MaterialLoader materialFileLoader(MaterialBlocks blocks)
 {
     return [blocks](MaterialTable &table) { return loadMaterialFile(blocks, table); };
+}
+
+MaterialFileReader materialFileReader(MaterialBlocks blocks)
+{
+    return [blocks](const QString &fileName, MaterialTable &table) {
+        return loadMaterialFile(blocks, table, fileName);
+    };
 }
 
 } // namespace common

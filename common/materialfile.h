@@ -53,14 +53,20 @@ QString readMaterialText(const QByteArray &text, const QString &fileName, Materi
 // Where the programs look: the working directory first, then the data directory of the
 // installed program (the data folder the build installs it to, found from
 // QCoreApplication::applicationDirPath()).
-QStringList materialFileCandidates();
+QStringList materialFileCandidates(const QString &fileName = QString::fromLatin1(MaterialFileName));
 
 // Finds the file among the candidates and reads it; on failure the report lists where it
 // looked. The first candidate that exists is the one read: a broken file in the working
 // directory is reported, not silently passed over for the installed one.
-QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table);
+QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table,
+                         const QString &fileName = QString::fromLatin1(MaterialFileName));
 
 // The programs' default loader: loadMaterialFile for the blocks the program reads.
 MaterialLoader materialFileLoader(MaterialBlocks blocks);
+
+// How a program reads another material's file by its name; tests hand one in.
+using MaterialFileReader = std::function<QString(const QString &fileName, MaterialTable &)>;
+// loadMaterialFile of that name, for the blocks the program reads.
+MaterialFileReader materialFileReader(MaterialBlocks blocks);
 
 } // namespace common

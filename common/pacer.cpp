@@ -54,6 +54,7 @@ void Pacer::setPace(Pace pace)
 void Pacer::begin()
 {
     running_ = true;
+    unpaced_ = false;
     paused_ = false;
     steps_ = 0;
     done_ = 0;
@@ -61,9 +62,17 @@ void Pacer::begin()
     Q_EMIT stateChanged();
 }
 
+void Pacer::nextBatch(bool unpaced)
+{
+    unpaced_ = unpaced;
+    done_ = 0;
+    anchor_ = {now(), 0};
+}
+
 void Pacer::finish()
 {
     running_ = false;
+    unpaced_ = false;
     paused_ = false;
     steps_ = 0;
     Q_EMIT stateChanged();
@@ -114,7 +123,8 @@ bool Pacer::yield(int photonsDone)
                 return false;
             continue;
         }
-        const PaceSlot slot = nextPhotonSlot(pace_, photonsPerBatch_, anchor_, done_, now());
+        const PaceSlot slot =
+            nextPhotonSlot(unpaced_ ? Pace::Fast : pace_, photonsPerBatch_, anchor_, done_, now());
         anchor_ = slot.anchor;
         const qint64 wait = slot.dueMs - now();
         if (wait <= 0)

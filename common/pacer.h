@@ -54,6 +54,10 @@ public:
     void begin();
     void finish();
     bool running() const { return running_; }
+    // The next batch of a run of several, under the same begin(): its schedule counts
+    // from now, a pause holds on. Unpaced: it runs as Fast whatever the chosen pace.
+    void nextBatch(bool unpaced);
+    bool unpaced() const { return unpaced_; }
 
     // Pause and resume between two photons; while paused, step() lets exactly one more
     // photon run. Outside a batch they do nothing.
@@ -84,6 +88,7 @@ private:
     int photonsPerBatch_;
     Pace pace_ = Pace::Normal;
     bool running_ = false;
+    bool unpaced_ = false;
     bool paused_ = false;
     int steps_ = 0; // single steps granted while paused
     bool cancelled_ = false;

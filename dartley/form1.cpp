@@ -2,6 +2,7 @@
 #include "dartley/form1.h"
 
 #include "common/application.h"
+#include "common/batchlock.h"
 #include "common/numbertext.h"
 #include "common/picturebox.h"
 
@@ -68,8 +69,10 @@ Form1::Form1()
 
     // A batch is instantaneous here: Return runs one from anywhere in the window.
     menu_ = new ContextMenu(this);
-    menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                       [this](int count) { runBatches(count); });
     menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
+    menu_->lockResultsWhileRunning(pacer_);
     stats_ = new StatisticsWindow(this, QStringLiteral("π: ") + tr("統計"),
                                   [this] { updateStatistics(); });
     menu_->addStatistics(*stats_, {stats_, QStringLiteral("dartley-statistics"),
@@ -114,6 +117,21 @@ void Form1::Command1_Click()
     module_->RunBatch();
     Command1->setText(QStringLiteral("Continue"));
     stats_->refreshIfShown();
+}
+
+void Form1::runBatches(int count)
+{
+    common::runBatches(
+        pacer_, {Command1, Command3, Command2, Picture1}, count,
+        [this] {
+            module_->RunBatch();
+            // The dots and texts show, and EXIT is heard, before the next thousand.
+            return pacer_.yield(PointsPerBatch);
+        },
+        [this] {
+            Command1->setText(QStringLiteral("Continue"));
+            stats_->refreshIfShown();
+        });
 }
 
 void Form1::Command2_Click() { quitProgram(); }

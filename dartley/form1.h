@@ -3,6 +3,7 @@
 
 #include "common/contextmenu.h"
 #include "common/form.h"
+#include "common/pacer.h"
 #include "common/statswindow.h"
 #include "dartley/module1.h"
 
@@ -32,9 +33,14 @@ public:
     common::ContextMenu &contextMenu() { return *menu_; }
     common::StatisticsWindow &statistics() { return *stats_; }
     common::Controls &controls() { return controls_; }
+    common::Pacer &pacer() { return pacer_; }
+    // count batches back to back, as GO pressed count times; between them the window
+    // shows the results and EXIT or the close box end the program at once.
+    void runBatches(int count);
 
 protected:
     bool Load() override;
+    void programEnding() override { pacer_.cancel(); }
 
 private:
     void Command1_Click();
@@ -42,6 +48,9 @@ private:
     void Command3_Click();
 
     std::unique_ptr<Module1> module_;
+    // Never paces a single batch (it is instantaneous); runs of many yield to the event
+    // loop between batches through it.
+    common::Pacer pacer_{PointsPerBatch};
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;
     // The statistics window's numbers and plot from the results so far.

@@ -70,11 +70,12 @@ Form1::Form1(common::MaterialLoader loader)
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
 
     menu_ = ContextMenu::forBatchWindow(
-        this, Command1, pacer_,
+        this, Command1, pacer_, [this](int count) { runBatches(count); },
         {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
+    menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
     stats_ = new StatisticsWindow(this, QStringLiteral("Coherent Scattering: ") + tr("統計"),
                                   [this] { updateStatistics(); });
-    menu_->addToggle(tr("角度分布に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+    menu_->addToggle(tr("角度分布に ±2σ の帯(&B)"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
                          // Redrawn at once from the finished batches; during a batch at its end.
@@ -89,6 +90,7 @@ void Form1::updateStatistics()
 {
     const Module2 &m = *module_;
     std::vector<StatLine> lines;
+    lines.push_back({tr("材質"), displayName(*m.Material), QString()});
     lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
     MeanAngle mean;
     if (m.PhotonCount > 0) {
@@ -134,7 +136,9 @@ bool Form1::Load()
     return true;
 }
 
-void Form1::Command1_Click()
+void Form1::Command1_Click() { runBatches(1); }
+
+void Form1::runBatches(int count)
 {
     const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->MomentumTransfer);
     if (entry.verdict != EnergyEntry::Verdict::Run) {
@@ -147,14 +151,34 @@ void Form1::Command1_Click()
         module_->ComputeReferenceCurve();
         module_->CurveReady = 1;
     }
+    common::runBatches(
+        pacer_, {Command1, Command3, Command2, Picture1}, count,
+        [this] {
+            module_->DrawTrackFrame();
+            return module_->RunBatch();
+        },
+        [this] {
+            Command1->setText(QStringLiteral("Continue"));
+            stats_->refreshIfShown();
+        });
+}
+
+bool Form1::useMaterial(const Material &material)
+{
+    if (pacer_.running())
+        return false;
+    MaterialTable table;
+    if (!readMaterialFor(this, reader_, material, *module_->Material, table))
+        return false;
+    module_->useMaterial(material, table);
+    // As Clear, but the typed energy stays for the next batch.
+    Picture2->clear();
     module_->DrawTrackFrame();
-    {
-        const BatchLock lock{pacer_, {Command1, Command3, Command2, Picture1}};
-        if (!module_->RunBatch())
-            return; // the program is ending
-    }
-    Command1->setText(QStringLiteral("Continue"));
+    Text1->setEnabled(true);
+    Text2->clear();
+    Command1->setText(QStringLiteral("GO"));
     stats_->refreshIfShown();
+    return true;
 }
 
 void Form1::Command2_Click() { quitProgram(); }

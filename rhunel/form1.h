@@ -34,6 +34,14 @@ public:
     common::ContextMenu &contextMenu() { return *menu_; }
     common::StatisticsWindow &statistics() { return *stats_; }
     common::Controls &controls() { return controls_; }
+    // How another material's file is read; tests hand in their own.
+    void setMaterialFileReader(common::MaterialFileReader reader) { reader_ = std::move(reader); }
+    // Switches to a material while no batch runs: reads its file, clears the results
+    // as Clear does but keeps the typed energy. False, with a warning, when the file
+    // cannot be read; the material in use stays.
+    bool useMaterial(const common::Material &material);
+    // count batches back to back, as GO pressed count times.
+    void runBatches(int count);
 
 protected:
     bool Load() override;
@@ -45,6 +53,7 @@ private:
     void Command3_Click();
 
     common::MaterialLoader loader_;
+    common::MaterialFileReader reader_ = common::materialFileReader(common::MaterialBlocks::All);
     common::Pacer pacer_{PhotonsPerBatch};
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;

@@ -45,6 +45,16 @@ void Module2::Initialize(const common::MaterialTable &table)
     AngleSquareSum = 0;
 }
 
+void Module2::useMaterial(const common::Material &material, const common::MaterialTable &table)
+{
+    Material = &material;
+    MomentumTransfer = table.MomentumTransfer;
+    CumulativeWeight = table.CumulativeWeight;
+    FormFactor = table.FormFactor;
+    CumulativeTotal = CumulativeWeight[GridRows];
+    clearResults();
+}
+
 void Module2::clearResults()
 {
     MeanHistory.clear();
@@ -82,12 +92,13 @@ void Module2::DrawTrackFrame()
         {"0", {30, 280}},
         {"Primary Photon", {450, 310}},
         {"Interaction point", {250, 310}},
-        {"in ICRU-soft", {50, 25}},
     };
     for (const PlacedText &t : labels) {
         p.setCurrentPosition(t.at);
         p.print(QString::fromLatin1(t.text));
     }
+    p.setCurrentPosition({50, 25});
+    p.print(QStringLiteral("in ") + QString::fromLatin1(Material->plotLabel));
     for (int r = 1; r <= 3; ++r)
         p.circle(InteractionPoint, r, LightRed);
 }

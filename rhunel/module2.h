@@ -44,6 +44,9 @@ public:
 
     // Pi, the generator, the form-factor table, the empty histogram.
     void Initialize(const common::MaterialTable &table);
+    // Another material: its form-factor table and name; the results are cleared (the
+    // reference curve too), the generator runs on where it was.
+    void useMaterial(const common::Material &material, const common::MaterialTable &table);
     void DrawTrackFrame();
     void DrawTrack(double cosTheta, double sinTheta);
     void DrawAngularPlot();
@@ -56,8 +59,9 @@ public:
     void clearResults();
     common::CsvTable results() const
     {
-        return resultsCsv({PhotonEnergy, PhotonCount, &AngleHistogram, &ReferenceCurve,
-                           &MomentumTransfer, &FormFactor, AngleSum, AngleSquareSum});
+        return resultsCsv({common::materialName(*Material), PhotonEnergy, PhotonCount,
+                           &AngleHistogram, &ReferenceCurve, &MomentumTransfer, &FormFactor,
+                           AngleSum, AngleSquareSum});
     }
 
     double Pi = 0;
@@ -69,6 +73,7 @@ public:
     Column MomentumTransfer{}; // 1/angstrom
     Column CumulativeWeight{};
     Column FormFactor{};
+    const common::Material *Material = &common::defaultMaterial();
     Histogram AngleHistogram{};
     // The photons' angles summed, and their squares, in degrees: the mean and its error.
     double AngleSum = 0;

@@ -146,6 +146,8 @@ common::CsvTable resultsCsv(const Results &r)
                          *r.formFactor, r.energyKeV);
     }
     csv.comments = {{QStringLiteral("program"), QStringLiteral("Rhunel")},
+                    {QStringLiteral("material"), r.material.name},
+                    {QStringLiteral("material_file"), r.material.fileName},
                     {QStringLiteral("energy_keV"), value(r.energyKeV)},
                     {QStringLiteral("photons"), any ? QString::number(r.photons) : QString()},
                     {QStringLiteral("chi2"), value(chi.chi2)},

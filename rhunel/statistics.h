@@ -3,6 +3,7 @@
 // expected counts per 1-degree bin, χ² with its p-value, the mean angle.
 #pragma once
 
+#include "common/materials.h"
 #include "rhunel/physics.h"
 
 #include <array>
@@ -44,6 +45,7 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
 
 // What the results table is made of.
 struct Results {
+    common::MaterialName material;
     double energyKeV = 0;
     std::int64_t photons = 0;
     const Histogram *histogram = nullptr;
@@ -54,7 +56,7 @@ struct Results {
     double angleSquareSum = 0; // degrees²
 };
 
-// The results as a table: the energy, the photons, χ², ndf, p and the mean angle as
+// The results as a table: the material, the energy, the photons, χ², ndf, p and the mean angle as
 // comments, then per 1-degree bin: its edges, the count, count / largest count, the
 // reference curve's entry and the expected count. Header only before the first batch.
 common::CsvTable resultsCsv(const Results &r);

@@ -98,11 +98,12 @@ Form1::Form1(common::MaterialLoader loader)
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
 
     menu_ = ContextMenu::forBatchWindow(
-        this, Command1, pacer_,
+        this, Command1, pacer_, [this](int count) { runBatches(count); },
         {this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
+    menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
     stats_ = new StatisticsWindow(this, QStringLiteral("Free Path Length: ") + tr("統計"),
                                   [this] { updateStatistics(); });
-    menu_->addToggle(tr("透過率に ±2σ の帯"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+    menu_->addToggle(tr("透過率に ±2σ の帯(&B)"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
                          // Redrawn at once from the finished batches; during a batch at its end.
@@ -121,6 +122,7 @@ void Form1::updateStatistics()
     const PathStatistics path = pathStatistics(m.PhotonCount, m.PathSum, m.PathSquareSum, mu);
     const KsDistance ks = ksDistance(m.TransmittedCount, m.PhotonCount, mu);
     std::vector<StatLine> lines;
+    lines.push_back({tr("材質"), displayName(*m.Material), QString()});
     lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
     if (m.PhotonCount > 0) {
         lines.push_back(
@@ -158,9 +160,12 @@ bool Form1::Load()
     return true;
 }
 
-void Form1::Command1_Click()
+void Form1::Command1_Click() { runBatches(1); }
+
+void Form1::runBatches(int count)
 {
-    const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->table());
+    const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->table(),
+                                              QString::fromLatin1(module_->Material->fileName));
     if (entry.verdict != EnergyEntry::Verdict::Run) {
         showWarning(this, entry.warning);
         return;
@@ -170,16 +175,36 @@ void Form1::Command1_Click()
         Text1->setText(QStringLiteral("999"));
     Text1->setEnabled(false);
 
+    // A click inside the batches would run another or a Reset over a half-counted
+    // one; only EXIT stays live while the photons run.
+    common::runBatches(
+        pacer_, {Command1, Command3, Command2, Picture1}, count,
+        [this] {
+            module_->DrawTrackFrame();
+            return module_->RunBatch();
+        },
+        [this] {
+            Command1->setText(QStringLiteral("Continue"));
+            stats_->refreshIfShown();
+        });
+}
+
+bool Form1::useMaterial(const Material &material)
+{
+    if (pacer_.running())
+        return false;
+    MaterialTable table;
+    if (!readMaterialFor(this, reader_, material, *module_->Material, table))
+        return false;
+    module_->useMaterial(material, table);
+    // As Reset, but the typed energy stays for the next batch.
     module_->DrawTrackFrame();
-    {
-        // A click inside the batch would run a second batch or a Reset over a
-        // half-counted one; only EXIT stays live while the photons run.
-        const BatchLock lock{pacer_, {Command1, Command3, Command2, Picture1}};
-        if (!module_->RunBatch())
-            return; // the program is ending: draw nothing more
-    }
-    Command1->setText(QStringLiteral("Continue"));
+    Text1->setEnabled(true);
+    for (QLineEdit *box : {Text2, Text3, Text4, Text5})
+        box->clear();
+    Command1->setText(QStringLiteral("GO"));
     stats_->refreshIfShown();
+    return true;
 }
 
 void Form1::Command2_Click() { quitProgram(); }

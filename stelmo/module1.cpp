@@ -45,6 +45,14 @@ void Module1::Initialize(const common::MaterialTable &table)
     TransmittedCount.fill(0);
 }
 
+void Module1::useMaterial(const common::Material &material, const common::MaterialTable &table)
+{
+    Material = &material;
+    RowCount = table.RowCount;
+    AttenuationTable = table.AttenuationTable;
+    clearResults();
+}
+
 common::MaterialTable Module1::table() const
 {
     common::MaterialTable t;
@@ -55,8 +63,9 @@ common::MaterialTable Module1::table() const
 
 common::CsvTable Module1::results() const
 {
-    return resultsCsv(PhotonEnergy, attenuationCoefficient(table(), PhotonEnergy), PhotonCount,
-                      PathSum, PathSquareSum, TransmittedCount);
+    return resultsCsv(common::materialName(*Material), PhotonEnergy,
+                      attenuationCoefficient(table(), PhotonEnergy), PhotonCount, PathSum,
+                      PathSquareSum, TransmittedCount);
 }
 
 void Module1::clearResults()
@@ -105,7 +114,7 @@ void Module1::DrawTrackFrame()
     for (int x = 200; x <= 1000; x += 100)
         p.line({double(x), 400}, {double(x), 390}, Black);
     printDepthLabels(p, 412);
-    printAt(p, {800, 20}, QStringLiteral("ICRU-soft"));
+    printAt(p, {800, 20}, QString::fromLatin1(Material->plotLabel));
     p.setDrawWidth(2);
     for (int y = 50; y <= 350; y += 50) {
         const double yy = y;

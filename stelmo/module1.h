@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/materialfile.h"
+#include "common/materials.h"
 #include "common/randomgenerator.h"
 #include "stelmo/physics.h"
 
@@ -47,6 +48,9 @@ public:
 
     // Seeds the generator, takes the attenuation rows and empties counts and bins.
     void Initialize(const common::MaterialTable &table);
+    // Another material: its attenuation rows and name; the results are cleared, the
+    // generator runs on where it was.
+    void useMaterial(const common::Material &material, const common::MaterialTable &table);
     // One batch at PhotonEnergy with μ already checked finite and positive, at the
     // pacer's pace. False when the program was asked to end during the batch: nothing
     // more was drawn or counted after that.
@@ -67,7 +71,8 @@ public:
     double PathSquareSum = 0.0; // cm², for the mean's standard error
     int RowCount = 0;
     common::AttenuationRows AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
-    DepthBins TransmittedCount{};               // [1..400]
+    const common::Material *Material = &common::defaultMaterial();
+    DepthBins TransmittedCount{}; // [1..400]
     // The ±2σ band about the law in the transmittance plot; off as described.
     bool ShowBands = false;
     // (photons, mean path) after each batch since Reset: the convergence plot.

@@ -80,7 +80,8 @@ std::vector<QPointF> transmittancePoints(const DepthBins &bins)
     return points;
 }
 
-EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table,
+                            const QString &fileName)
 {
     EnergyEntry entry;
     if (text.isEmpty()) {
@@ -106,10 +107,10 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
         const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
-        entry.warning = QStringLiteral("ICRU4.dat gives no usable attenuation coefficient "
-                                       "at %1 keV (μ = %2).\n"
-                                       "Input Photon energy in keV from %3 to 999.")
-                            .arg(QString::number(entry.energy), QString::number(entry.mu),
+        entry.warning = QStringLiteral("%1 gives no usable attenuation coefficient "
+                                       "at %2 keV (μ = %3).\n"
+                                       "Input Photon energy in keV from %4 to 999.")
+                            .arg(fileName, QString::number(entry.energy), QString::number(entry.mu),
                                  QString::number(lowest));
         return entry;
     }
@@ -168,14 +169,17 @@ std::vector<QPointF> lawBand(double mu, std::int64_t n, int side)
     return edge;
 }
 
-common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
-                            double pathSquareSum, const DepthBins &bins)
+common::CsvTable resultsCsv(const common::MaterialName &material, double energyKeV, double mu,
+                            std::int64_t photons, double pathSum, double pathSquareSum,
+                            const DepthBins &bins)
 {
     common::CsvTable csv;
     const bool any = photons > 0;
     auto value = [any](double v) { return any ? common::csvNumber(v) : QString(); };
     csv.comments = {
         {QStringLiteral("program"), QStringLiteral("Stelmo")},
+        {QStringLiteral("material"), material.name},
+        {QStringLiteral("material_file"), material.fileName},
         {QStringLiteral("energy_keV"), value(energyKeV)},
         {QStringLiteral("mu_per_cm"), value(mu)},
         {QStringLiteral("mean_free_path_cm"), value(1 / mu)},

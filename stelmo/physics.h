@@ -6,6 +6,7 @@
 
 #include "common/csv.h"
 #include "common/materialfile.h"
+#include "common/materials.h"
 
 #include <QPointF>
 #include <QString>
@@ -81,7 +82,10 @@ struct EnergyEntry {
     bool capped = false; // 1000 or more: run at 999 and show "999"
     QString warning;     // the warning box's text when it does not run
 };
-EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
+// fileName names the material's table in the warning.
+EnergyEntry
+readEnergyEntry(const QString &text, const common::MaterialTable &table,
+                const QString &fileName = QString::fromLatin1(common::MaterialFileName));
 
 // The mean sampled path and its standard error s/√N, s the sample standard deviation
 // (N − 1 in its denominator) from the sums of the paths and of their squares; its
@@ -113,12 +117,13 @@ KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
 // an edge below the plot's floor lies on it.
 std::vector<QPointF> lawBand(double mu, std::int64_t n, int side);
 
-// The results as a table: the energy, μ, 1/μ, the photons and the mean sampled path
+// The results as a table: the material, the energy, μ, 1/μ, the photons and the mean sampled path
 // as comments (with the mean's standard error and the KS distance), then per depth bin
 // k = 1..400: depth (k-1)/10 cm, the photons that reached it, bin k / bin 1,
 // exp(-μ depth) and the binomial σ of the transmittance. Header only before the first
 // batch.
-common::CsvTable resultsCsv(double energyKeV, double mu, std::int64_t photons, double pathSum,
-                            double pathSquareSum, const DepthBins &bins);
+common::CsvTable resultsCsv(const common::MaterialName &material, double energyKeV, double mu,
+                            std::int64_t photons, double pathSum, double pathSquareSum,
+                            const DepthBins &bins);
 
 } // namespace stelmo

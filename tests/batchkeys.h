@@ -4,15 +4,23 @@
 #pragma once
 
 #include "common/contextmenu.h"
+#include "common/csv.h"
+#include "common/exports.h"
+#include "common/materialfile.h"
+#include "common/materials.h"
 #include "common/pacer.h"
 #include "tests/testutil.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -205,6 +213,28 @@ template <class Form> void speedKeys(Form &form)
 
 // The menu: its entries with their shortcuts, opened by a right-click on a plot and
 // by Shift+F10.
+// Every entry of a menu and its submenus has one mnemonic, a letter or digit no other
+// entry of the same menu has: after Shift+F10 the keyboard reaches each.
+inline void expectMnemonics(QMenu *menu)
+{
+    QSet<QChar> taken;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QString text = a->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        ASSERT_GE(at, 0) << "no mnemonic: " << text.toStdString();
+        ASSERT_LT(at + 1, text.size()) << text.toStdString();
+        EXPECT_EQ(text.indexOf(QLatin1Char('&'), at + 1), -1) << text.toStdString();
+        const QChar letter = text[at + 1].toUpper();
+        EXPECT_TRUE(letter.isLetterOrNumber()) << text.toStdString();
+        EXPECT_FALSE(taken.contains(letter)) << "mnemonic taken twice: " << text.toStdString();
+        taken.insert(letter);
+        if (a->menu())
+            expectMnemonics(a->menu());
+    }
+}
+
 template <class Form> void contextMenuEntries(Form &form, const QString &bandEntry)
 {
     QMenu *menu = form.contextMenu().menu();
@@ -223,27 +253,40 @@ template <class Form> void contextMenuEntries(Form &form, const QString &bandEnt
             entries.push_back({a->text(), a->shortcut()});
     }
     const std::vector<Entry> expected = {
-        {QStringLiteral("次のバッチを実行"), QKeySequence(Qt::Key_F5)},
-        {QStringLiteral("低速（1 バッチ約 10 秒）"), QKeySequence(Qt::CTRL | Qt::Key_1)},
-        {QStringLiteral("標準（1 バッチ約 2 秒）"), QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {QStringLiteral("高速（待ちなし）"), QKeySequence(Qt::CTRL | Qt::Key_3)},
-        {QStringLiteral("一時停止"), QKeySequence(Qt::Key_P)},
-        {QStringLiteral("光子を 1 個だけ進める"), QKeySequence(Qt::Key_N)},
-        {QStringLiteral("この図をコピー"), QKeySequence()},
-        {QStringLiteral("この図を画像として保存…"), QKeySequence()},
-        {QStringLiteral("データを CSV で保存…"), QKeySequence()},
-        {QStringLiteral("ウィンドウをコピー"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-        {QStringLiteral("ウィンドウを画像として保存…"),
+        {QStringLiteral("次のバッチを実行(&G)"), QKeySequence(Qt::Key_F5)},
+        {QStringLiteral("10 回(&T)"), QKeySequence(Qt::SHIFT | Qt::Key_F5)},
+        {QStringLiteral("100 回(&H)"), QKeySequence(Qt::CTRL | Qt::Key_F5)},
+        {QStringLiteral("ICRU 軟部組織(&T)"), QKeySequence()},
+        {QStringLiteral("水(&W)"), QKeySequence()},
+        {QStringLiteral("皮質骨(&B)"), QKeySequence()},
+        {QStringLiteral("脂肪組織(&F)"), QKeySequence()},
+        {QStringLiteral("筋肉(&M)"), QKeySequence()},
+        {QStringLiteral("肺(&L)"), QKeySequence()},
+        {QStringLiteral("PMMA(&A)"), QKeySequence()},
+        {QStringLiteral("アルミニウム(&U)"), QKeySequence()},
+        {QStringLiteral("銅(&C)"), QKeySequence()},
+        {QStringLiteral("鉛(&P)"), QKeySequence()},
+        {QStringLiteral("低速（1 バッチ約 10 秒）(&L)"), QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {QStringLiteral("標準（1 バッチ約 2 秒）(&N)"), QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {QStringLiteral("高速（待ちなし）(&F)"), QKeySequence(Qt::CTRL | Qt::Key_3)},
+        {QStringLiteral("一時停止(&P)"), QKeySequence(Qt::Key_P)},
+        {QStringLiteral("光子を 1 個だけ進める(&O)"), QKeySequence(Qt::Key_N)},
+        {QStringLiteral("この図をコピー(&C)"), QKeySequence()},
+        {QStringLiteral("この図を画像として保存…(&I)"), QKeySequence()},
+        {QStringLiteral("データを CSV で保存…(&D)"), QKeySequence()},
+        {QStringLiteral("ウィンドウをコピー(&W)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {QStringLiteral("ウィンドウを画像として保存…(&E)"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {QStringLiteral("結果を CSV で保存…"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {QStringLiteral("結果を CSV で保存…(&R)"), QKeySequence(Qt::CTRL | Qt::Key_S)},
         {bandEntry, QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {QStringLiteral("統計ウィンドウ"), QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {QStringLiteral("統計ウィンドウ(&K)"), QKeySequence(Qt::CTRL | Qt::Key_T)},
     };
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(entries[i].text, expected[i].text) << i;
         EXPECT_EQ(entries[i].key, expected[i].key) << i;
     }
+    expectMnemonics(menu);
 
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20),
                                  form.Picture1->mapToGlobal(QPoint(20, 20)));
@@ -254,6 +297,228 @@ template <class Form> void contextMenuEntries(Form &form, const QString &bandEnt
     press(&form, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu->isVisible()) << "Shift+F10";
     menu->hide();
+}
+
+// "10 回" (Shift+F5) at the default pace: the nine batches before the last run
+// unpaced, the last at the chosen pace (here switched to Fast once it starts, to keep
+// the test short); GO and Reset/Clear stay locked from the first photon to the end;
+// the photon count is shown after every batch; ten batches' photons in all.
+template <class Form> void tenBatchesAtOnce(Form &form, int photonsPerBatch)
+{
+    form.pacer().setPace(common::Pace::Normal);
+    form.Picture1->setFocus();
+    bool unlocked = false, lastPaced = false, wrongPace = false;
+    QSet<QString> shownCounts;
+    Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        const auto finished = form.module().PhotonCount / photonsPerBatch;
+        unlocked = unlocked || form.Command1->isEnabled() || form.Command3->isEnabled();
+        shownCounts.insert(form.Text2->text());
+        wrongPace = wrongPace || form.pacer().unpaced() != (finished < 9);
+        if (finished == 9 && !lastPaced) {
+            lastPaced = !form.pacer().unpaced();
+            form.pacer().setPace(common::Pace::Fast);
+        }
+        return true;
+    });
+    press(&form, Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(form.module().PhotonCount, 10 * photonsPerBatch);
+    EXPECT_TRUE(lastPaced) << "the last batch runs at the chosen pace";
+    EXPECT_FALSE(wrongPace) << "only the batches before the last run unpaced";
+    EXPECT_FALSE(unlocked) << "GO or Reset/Clear came free inside the run";
+    for (int b = 1; b <= 9; ++b)
+        EXPECT_TRUE(shownCounts.contains(QString::number(b * photonsPerBatch))) << b;
+    EXPECT_EQ(form.Text2->text(), QString::number(10 * photonsPerBatch));
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+    EXPECT_FALSE(form.pacer().running());
+    EXPECT_EQ(form.pacer().pace(), common::Pace::Fast) << "the chosen pace is kept";
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget *>(form.Command1));
+}
+
+// Inside "100 回" Pause holds at once, across the batches, and EXIT ends the program at
+// once: no further batch is counted.
+template <class Form> void pauseAndExitInsideManyBatches(Form &form, int photonsPerBatch)
+{
+    std::vector<std::int64_t> whilePaused;
+    std::int64_t atExit = -1;
+    int turnPaused = 0;
+    Script script([&](int turn) {
+        if (turnPaused == 0 && form.module().PhotonCount >= 3 * photonsPerBatch) {
+            press(&form, Qt::Key_P);
+            turnPaused = turn;
+        } else if (turnPaused > 0 && turn < turnPaused + 40) {
+            whilePaused.push_back(form.module().PhotonCount * 1000 + form.pacer().photonsDone());
+        } else if (turnPaused > 0) {
+            atExit = form.module().PhotonCount;
+            QTest::mouseClick(form.Command2, Qt::LeftButton);
+            return false;
+        }
+        return true;
+    });
+    press(&form, Qt::Key_F5, Qt::ControlModifier);
+    ASSERT_FALSE(whilePaused.empty());
+    for (std::int64_t v : whilePaused)
+        EXPECT_EQ(v, whilePaused.front()) << "a photon ran while paused";
+    EXPECT_TRUE(testutil::quitRequested());
+    EXPECT_EQ(form.module().PhotonCount, atExit) << "a batch was counted after EXIT";
+    EXPECT_LT(form.module().PhotonCount, 100 * photonsPerBatch);
+    testutil::settleApplication();
+}
+
+#ifdef MCT_DATA_DIR
+// The shipped material files, read as the programs read theirs.
+inline common::MaterialFileReader shippedMaterials(common::MaterialBlocks blocks)
+{
+    return [blocks](const QString &fileName, common::MaterialTable &table) {
+        return common::readMaterialFile(QStringLiteral(MCT_DATA_DIR "/") + fileName, blocks, table);
+    };
+}
+#endif
+
+inline const common::Material &materialByFile(const char *fileName)
+{
+    for (const common::Material &m : common::materials())
+        if (QLatin1String(m.fileName) == QLatin1String(fileName))
+            return m;
+    ADD_FAILURE() << "no material " << fileName;
+    return common::defaultMaterial();
+}
+
+// The material's entry, reached as the keyboard does: Shift+F10, the submenu's letter
+// (M), the material's letter.
+template <class Form> void chooseMaterialByKeys(Form &form, Qt::Key letter)
+{
+    // Shortcuts reach the active window only (a warning box just closed may still hold it).
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Picture1->setFocus();
+    press(&form, Qt::Key_F10, Qt::ShiftModifier);
+    QWidget *menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr) << "Shift+F10 opens the menu";
+    QTest::keyClick(menu, Qt::Key_M);
+    QWidget *submenu = QApplication::activePopupWidget();
+    ASSERT_NE(submenu, menu) << "M opens the material submenu";
+    QTest::keyClick(submenu, letter);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the choice closes the menu";
+}
+
+// The plot's picture as SVG text: what it draws, texts included.
+inline QByteArray plotSvg(const common::PictureBox &box)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plot.svg"));
+    EXPECT_EQ(common::savePlotPicture(box, path), QString());
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A comment of a results table by its name.
+inline QString comment(const common::CsvTable &csv, const QString &name)
+{
+    for (const auto &[key, value] : csv.comments)
+        if (key == name)
+            return value;
+    ADD_FAILURE() << "no comment " << name.toStdString();
+    return {};
+}
+
+// The material submenu's entry in the menu.
+template <class Form> QAction *materialMenu(Form &form)
+{
+    for (QAction *a : form.contextMenu().menu()->actions())
+        if (a->menu() && a->text() == QStringLiteral("材質(&M)"))
+            return a;
+    ADD_FAILURE() << "no material submenu";
+    return nullptr;
+}
+
+// The submenu's checked entry.
+template <class Form> QString checkedMaterial(Form &form)
+{
+    if (QAction *sub = materialMenu(form))
+        for (QAction *m : sub->menu()->actions())
+            if (m->isChecked())
+                return m->text();
+    return {};
+}
+
+// After batches, water by the keyboard: the results cleared as Reset/Clear clears them,
+// the typed energy kept (and editable), the track plot naming water, the generator
+// running on where it was (not seeded again); the check mark on water.
+template <class Form>
+void switchClearsResultsKeepsEnergy(Form &form, const QString &defaultLabel,
+                                    const QString &waterLabel)
+{
+    EXPECT_EQ(checkedMaterial(form), QStringLiteral("ICRU 軟部組織(&T)"));
+    EXPECT_TRUE(plotSvg(*form.Picture1).contains(defaultLabel.toUtf8()));
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    const QString typed = form.Text1->text();
+    ASSERT_FALSE(form.Text1->isEnabled());
+    auto generator = form.module().Random;
+
+    testutil::MessageCatcher seen;
+    seen.arm();
+    chooseMaterialByKeys(form, Qt::Key_W);
+    EXPECT_EQ(seen.count, 0) << seen.text.toStdString();
+    EXPECT_EQ(form.module().Material, &materialByFile("water.dat"));
+    EXPECT_EQ(checkedMaterial(form), QStringLiteral("水(&W)"));
+    EXPECT_EQ(form.module().PhotonCount, 0);
+    EXPECT_TRUE(form.module().MeanHistory.empty());
+    EXPECT_TRUE(form.Text2->text().isEmpty());
+    EXPECT_EQ(form.Text1->text(), typed) << "the typed energy stays";
+    EXPECT_TRUE(form.Text1->isEnabled());
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
+    const QByteArray svg = plotSvg(*form.Picture1);
+    EXPECT_TRUE(svg.contains(waterLabel.toUtf8())) << "the plot names the material";
+    EXPECT_FALSE(svg.contains(defaultLabel.toUtf8()));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(form.module().Random.Next(), generator.Next()) << "seeded again";
+}
+
+// A file that cannot be read: a warning naming the file and the material kept, the
+// material, its check mark and the results all as they were.
+template <class Form> void unreadableMaterialKeepsTheCurrentOne(Form &form)
+{
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    const auto photons = form.module().PhotonCount;
+    const QString count = form.Text2->text();
+    form.setMaterialFileReader([](const QString &fileName, common::MaterialTable &table) {
+        table = {};
+        return fileName + QStringLiteral(", item 7 (line 3): expected a number");
+    });
+    testutil::MessageCatcher seen;
+    seen.arm();
+    chooseMaterialByKeys(form, Qt::Key_P);
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("lead.dat, item 7 (line 3)")))
+        << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("ICRU 軟部組織"))) << seen.text.toStdString();
+    EXPECT_EQ(form.module().Material, &common::defaultMaterial());
+    EXPECT_EQ(checkedMaterial(form), QStringLiteral("ICRU 軟部組織(&T)"));
+    EXPECT_EQ(form.module().PhotonCount, photons);
+    EXPECT_EQ(form.Text2->text(), count);
+}
+
+// While a batch runs the material cannot change.
+template <class Form> void noMaterialSwitchDuringABatch(Form &form)
+{
+    bool menuLive = false, switched = false;
+    Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        menuLive = menuLive || materialMenu(form)->isEnabled();
+        switched = switched || form.useMaterial(materialByFile("water.dat"));
+        return true;
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    EXPECT_FALSE(menuLive);
+    EXPECT_FALSE(switched);
+    EXPECT_EQ(form.module().Material, &common::defaultMaterial());
+    EXPECT_TRUE(materialMenu(form)->isEnabled()) << "live again after the batch";
 }
 
 } // namespace batchkeys

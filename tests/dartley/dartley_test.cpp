@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -134,6 +135,56 @@ TEST_F(Form1Test, ExitAndCloseBoxEndTheProgram)
     EXPECT_TRUE(testutil::quitRequested());
 }
 
+// "100 回" (Ctrl+F5) is 100,000 dots and leaves what a hundred clicks leave; "10 回"
+// (Shift+F5) adds ten batches; GO and Reset are locked while they run.
+TEST_F(Form1Test, ManyBatchesAtOnceEqualSingleClicks)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    bool unlocked = false;
+    QSet<QString> shownPoints;
+    batchkeys::Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        unlocked = unlocked || form.Command1->isEnabled() || form.Command3->isEnabled();
+        shownPoints.insert(form.Text2->text());
+        return true;
+    });
+    batchkeys::press(&form, Qt::Key_F5, Qt::ControlModifier);
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("100000"));
+    EXPECT_EQ(form.module().History.size(), 100u);
+    EXPECT_FALSE(unlocked);
+    EXPECT_TRUE(shownPoints.contains(QStringLiteral("50000"))) << "the texts follow every batch";
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
+    batchkeys::press(&form, Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("110000"));
+
+    dartley::Form1 clicked;
+    ASSERT_TRUE(clicked.showForm());
+    for (int n = 0; n < 110; ++n)
+        click(clicked.Command1);
+    EXPECT_EQ(shown().estimate, clicked.Text1->text());
+    EXPECT_EQ(shown().hits, clicked.Text3->text());
+    EXPECT_TRUE(form.Picture1->image() == clicked.Picture1->image());
+    clicked.hide();
+}
+
+TEST_F(Form1Test, ExitInsideAHundredEndsAtOnce)
+{
+    QString atExit;
+    batchkeys::Script script([&](int) {
+        if (form.module().History.size() < 5)
+            return true;
+        atExit = form.Text2->text();
+        click(form.Command2);
+        return false;
+    });
+    form.runBatches(100);
+    EXPECT_TRUE(testutil::quitRequested());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.Text2->text(), atExit) << "a batch ran after EXIT";
+}
+
 TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
 {
     dartley::Form2 title;
@@ -219,7 +270,7 @@ TEST(DartleyKeys, ReturnF5AndPageDownRunABatch)
     clicked.hide();
     const QList<QAction *> entries = form.contextMenu().menu()->actions();
     ASSERT_FALSE(entries.isEmpty());
-    EXPECT_EQ(entries[0]->text(), QStringLiteral("次のバッチを実行"));
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("次のバッチを実行(&G)"));
     EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::Key_F5));
     form.hide();
 }

@@ -49,7 +49,7 @@ TEST_F(RhunelKeys, CtrlDigitsChooseThePace) { batchkeys::speedKeys(form); }
 
 TEST_F(RhunelKeys, ContextMenuHoldsTheEntriesWithTheirShortcuts)
 {
-    batchkeys::contextMenuEntries(form, QStringLiteral("角度分布に ±2σ の帯"));
+    batchkeys::contextMenuEntries(form, QStringLiteral("角度分布に ±2σ の帯(&B)"));
 }
 
 // The default pace spreads a batch over time, but draws what the unpaced one draws.

@@ -52,7 +52,7 @@ TEST_F(StelmoKeys, CtrlDigitsChooseThePace) { batchkeys::speedKeys(form); }
 
 TEST_F(StelmoKeys, ContextMenuHoldsTheEntriesWithTheirShortcuts)
 {
-    batchkeys::contextMenuEntries(form, QStringLiteral("透過率に ±2σ の帯"));
+    batchkeys::contextMenuEntries(form, QStringLiteral("透過率に ±2σ の帯(&B)"));
 }
 
 // The default pace spreads a batch over time, but draws what the unpaced one draws.
