@@ -62,6 +62,8 @@ Form1::Form1()
     Controls::setTabOrder({Picture1, Command1, Command2, Text1, Text2, Text3, Command3});
 
     module_ = std::make_unique<Module1>(Module1Controls{Picture1, Text1, Text2, Text3});
+    // A batch of dots appears at once: nothing here is paced.
+    pacer_.setPace(Pace::Fast);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

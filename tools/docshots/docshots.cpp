@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Grabs each program's main window after a few batches, for the README:
 //   docshots OUTDIR      (run from the data/ folder, where the programs find ICRU4.dat)
+// and the same two photon programs in other materials, for the teachers' comparison.
 #include "common/application.h"
+#include "common/materials.h"
 #include "dartley/form1.h"
 #include "rhunel/form1.h"
 #include "stelmo/form1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -21,6 +26,55 @@ bool save(QWidget &window, const QString &dir, const char *name)
     QApplication::processEvents();
     const QString file = dir + QLatin1Char('/') + QLatin1String(name);
     if (!window.grab().save(file)) {
+        std::fprintf(stderr, "docshots: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+const common::Material *material(const char *fileName)
+{
+    for (const common::Material &m : common::materials())
+        if (QLatin1String(m.fileName) == QLatin1String(fileName))
+            return &m;
+    return nullptr;
+}
+
+// The window after batches in a material; drawn as at any pace, so run at Fast.
+template <class Form> QImage materialShot(const char *fileName, const char *energy, int batches)
+{
+    Form form;
+    const common::Material *m = material(fileName);
+    if (!form.showForm() || m == nullptr || !form.useMaterial(*m))
+        return {};
+    form.pacer().setPace(common::Pace::Fast);
+    form.Text1->setText(QLatin1String(energy));
+    form.runBatches(batches);
+    QApplication::processEvents();
+    return form.grab().toImage();
+}
+
+// Windows side by side, scaled to fit a README's width.
+bool saveSideBySide(const QList<QImage> &shots, double scale, const QString &dir, const char *name)
+{
+    int width = 0, height = 0;
+    for (const QImage &shot : shots) {
+        if (shot.isNull())
+            return false;
+        width += shot.width();
+        height = std::max(height, shot.height());
+    }
+    QImage joined(width, height, QImage::Format_RGB32);
+    joined.fill(Qt::white);
+    QPainter painter(&joined);
+    int x = 0;
+    for (const QImage &shot : shots) {
+        painter.drawImage(x, 0, shot);
+        x += shot.width();
+    }
+    painter.end();
+    const QString file = dir + QLatin1Char('/') + QLatin1String(name);
+    if (!joined.scaledToWidth(int(width * scale), Qt::SmoothTransformation).save(file)) {
         std::fprintf(stderr, "docshots: cannot write %s\n", qPrintable(file));
         return false;
     }
@@ -64,5 +118,15 @@ int main(int argc, char **argv)
         QTest::mouseClick(rhunelMain.Command1, Qt::LeftButton);
     if (!save(rhunelMain, out, "rhunel.png"))
         return 1;
-    return 0;
+
+    // The teachers' comparisons: Stelmo at 100 keV, Rhunel at 20 keV, two batches each.
+    const bool compared =
+        saveSideBySide({materialShot<stelmo::Form1>("cortical_bone.dat", "100", 2),
+                        materialShot<stelmo::Form1>("lung.dat", "100", 2),
+                        materialShot<stelmo::Form1>("lead.dat", "100", 2)},
+                       0.66, out, "stelmo-materials.png") &&
+        saveSideBySide({materialShot<rhunel::Form1>("water.dat", "20", 2),
+                        materialShot<rhunel::Form1>("lead.dat", "20", 2)},
+                       0.8, out, "rhunel-materials.png");
+    return compared ? 0 : 1;
 }
