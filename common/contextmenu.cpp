@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/contextmenu.h"
 
+#include "common/language.h"
 #include "common/materials.h"
 #include "common/pacer.h"
 #include "common/picturebox.h"
@@ -64,10 +65,11 @@ void ContextMenu::lockResultsWhileRunning(Pacer &pacer)
     lock();
 }
 
-QAction *ContextMenu::addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
+QAction *ContextMenu::addEntry(Text text, const QList<QKeySequence> &shortcuts,
                                std::function<void()> triggered, QMenu *into)
 {
-    auto *action = new QAction(text, this);
+    auto *action = new QAction(text(), this);
+    texts_.append({action, std::move(text)});
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [triggered = std::move(triggered)] { triggered(); });
@@ -77,7 +79,12 @@ QAction *ContextMenu::addEntry(const QString &text, const QList<QKeySequence> &s
     return action;
 }
 
-QMenu *ContextMenu::addSubmenu(const QString &title) { return menu_->addMenu(title); }
+QMenu *ContextMenu::addSubmenu(Text title)
+{
+    QMenu *sub = menu_->addMenu(title());
+    texts_.append({sub->menuAction(), std::move(title)});
+    return sub;
+}
 
 void ContextMenu::addSeparator() { menu_->addSeparator(); }
 
@@ -88,18 +95,20 @@ QAction *ContextMenu::addRunBatch(QPushButton *go, const QList<QKeySequence> &mo
     keys += moreKeys;
     QPointer<QPushButton> button(go);
     auto live = [button] { return button && button->isEnabled() && button->isVisible(); };
-    QAction *run = addEntry(tr("次のバッチを実行(&G)"), keys, [button, live] {
-        if (live())
-            button->click();
-    });
+    QAction *run = addEntry([] { return tr("次のバッチを実行(&G)"); }, keys,
+                            [button, live] {
+                                if (live())
+                                    button->click();
+                            });
     runEntries_ = {run};
     struct Many {
         int count;
-        QString text;
+        Text text;
         QKeySequence key;
     };
-    for (const Many &m : {Many{10, tr("10 回(&T)"), QKeySequence(Qt::SHIFT | Qt::Key_F5)},
-                          Many{100, tr("100 回(&H)"), QKeySequence(Qt::CTRL | Qt::Key_F5)}})
+    for (const Many &m :
+         {Many{10, [] { return tr("10 回(&T)"); }, QKeySequence(Qt::SHIFT | Qt::Key_F5)},
+          Many{100, [] { return tr("100 回(&H)"); }, QKeySequence(Qt::CTRL | Qt::Key_F5)}})
         runEntries_.append(addEntry(m.text, {m.key}, [live, runMany, count = m.count] {
             if (live())
                 runMany(count);
@@ -114,12 +123,12 @@ QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material
 {
     auto *sub = new QMenu(tr("材質(&M)"), menu_);
     menu_->insertMenu(pacingStart_, sub);
+    texts_.append({sub->menuAction(), [] { return tr("材質(&M)"); }});
     menu_->insertSeparator(pacingStart_);
     auto *group = new QActionGroup(this);
     auto current = std::make_shared<QPointer<QAction>>();
     for (const Material &m : materials()) {
-        QAction *a = addEntry(
-            menuText(m), {}, [] {}, sub);
+        QAction *a = addEntry([&m] { return menuText(m); }, {}, [] {}, sub);
         a->setCheckable(true);
         group->addAction(a);
         if (&m == &defaultMaterial()) {
@@ -143,17 +152,18 @@ QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material
 
 void ContextMenu::addPacing(Pacer &pacer)
 {
-    QMenu *speed = addSubmenu(tr("速度(&S)"));
+    QMenu *speed = addSubmenu([] { return tr("速度(&S)"); });
     pacingStart_ = speed->menuAction();
     auto *group = new QActionGroup(this);
     struct Choice {
         Pace pace;
-        QString text;
+        Text text;
         Qt::Key key;
     };
-    const Choice choices[] = {{Pace::Slow, tr("低速（1 バッチ約 10 秒）(&L)"), Qt::Key_1},
-                              {Pace::Normal, tr("標準（1 バッチ約 2 秒）(&N)"), Qt::Key_2},
-                              {Pace::Fast, tr("高速（待ちなし）(&F)"), Qt::Key_3}};
+    const Choice choices[] = {
+        {Pace::Slow, [] { return tr("低速（1 バッチ約 10 秒）(&L)"); }, Qt::Key_1},
+        {Pace::Normal, [] { return tr("標準（1 バッチ約 2 秒）(&N)"); }, Qt::Key_2},
+        {Pace::Fast, [] { return tr("高速（待ちなし）(&F)"); }, Qt::Key_3}};
     QList<QAction *> paces;
     for (const Choice &c : choices) {
         QAction *a = addEntry(
@@ -165,11 +175,11 @@ void ContextMenu::addPacing(Pacer &pacer)
         paces.append(a);
     }
     QAction *pause = addEntry(
-        tr("一時停止(&P)"),
+        [] { return tr("一時停止(&P)"); },
         {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Pause)},
         [&pacer] { pacer.togglePause(); });
-    QAction *step = addEntry(tr("光子を 1 個だけ進める(&O)"), {QKeySequence(Qt::Key_N)},
-                             [&pacer] { pacer.step(); });
+    QAction *step = addEntry([] { return tr("光子を 1 個だけ進める(&O)"); },
+                             {QKeySequence(Qt::Key_N)}, [&pacer] { pacer.step(); });
     // Pause and the single step act during a batch only: at other times their keys
     // belong to the controls (Space presses a focused button).
     auto show = [&pacer, paces, pause, step, this] {
@@ -180,41 +190,44 @@ void ContextMenu::addPacing(Pacer &pacer)
         step->setEnabled(pacer.running() && pacer.paused());
     };
     connect(&pacer, &Pacer::stateChanged, this, show);
+    refreshers_.push_back(show); // Pause or Resume, in the new language
     show();
 }
 
 void ContextMenu::addExports(ExportSource source)
 {
     addSeparator();
-    auto plotEntry = [this](const QString &text, std::function<void(PictureBox &)> act) {
-        QAction *a = addEntry(text, {}, [this, act = std::move(act)] {
+    auto plotEntry = [this](Text text, std::function<void(PictureBox &)> act) {
+        QAction *a = addEntry(std::move(text), {}, [this, act = std::move(act)] {
             if (plot_)
                 act(*plot_);
         });
         plotEntries_.append(a);
     };
-    plotEntry(tr("この図をコピー(&C)"),
+    plotEntry([] { return tr("この図をコピー(&C)"); },
               [](PictureBox &box) { copyImageToClipboard(plotImage(box, 2)); });
-    plotEntry(tr("この図を画像として保存…(&I)"),
+    plotEntry([] { return tr("この図を画像として保存…(&I)"); },
               [source](PictureBox &box) { savePlotPictureAs(source, box); });
-    plotEntry(tr("データを CSV で保存…(&D)"), [source](PictureBox &) { saveResultsAs(source); });
+    plotEntry([] { return tr("データを CSV で保存…(&D)"); },
+              [source](PictureBox &) { saveResultsAs(source); });
     resultEntries_.append(plotEntries_.back());
     addSeparator();
-    addEntry(tr("ウィンドウをコピー(&W)"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+    addEntry([] { return tr("ウィンドウをコピー(&W)"); },
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
              [source] { copyImageToClipboard(windowImage(*source.window, 2)); });
-    addEntry(tr("ウィンドウを画像として保存…(&E)"),
+    addEntry([] { return tr("ウィンドウを画像として保存…(&E)"); },
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
              [source] { saveWindowPictureAs(source); });
-    resultEntries_.append(addEntry(tr("結果を CSV で保存…(&R)"),
+    resultEntries_.append(addEntry([] { return tr("結果を CSV で保存…(&R)"); },
                                    {QKeySequence(Qt::CTRL | Qt::Key_S)},
                                    [source] { saveResultsAs(source); }));
     aimAt(nullptr);
 }
 
-QAction *ContextMenu::addToggle(const QString &text, const QList<QKeySequence> &shortcuts,
+QAction *ContextMenu::addToggle(Text text, const QList<QKeySequence> &shortcuts,
                                 std::function<void(bool)> toggled)
 {
-    QAction *action = addEntry(text, shortcuts, [] {});
+    QAction *action = addEntry(std::move(text), shortcuts, [] {});
     action->setCheckable(true);
     connect(action, &QAction::toggled, this,
             [toggled = std::move(toggled)](bool on) { toggled(on); });
@@ -225,8 +238,32 @@ QAction *ContextMenu::addStatistics(StatisticsWindow &window, ExportSource expor
 {
     forPlotsOf(&window, std::move(exports));
     addSeparator();
-    return addEntry(tr("統計ウィンドウ(&K)"), {QKeySequence(Qt::CTRL | Qt::Key_T)},
+    return addEntry([] { return tr("統計ウィンドウ(&K)"); }, {QKeySequence(Qt::CTRL | Qt::Key_T)},
                     [&window] { window.toggle(); });
+}
+
+void ContextMenu::addLanguages()
+{
+    addSeparator();
+    QMenu *sub = addSubmenu([] { return tr("言語(&L)"); });
+    auto *group = new QActionGroup(this);
+    // Each language by its own name, the same in both.
+    const std::pair<Language, const char *> choices[] = {{Language::Japanese, "日本語(&J)"},
+                                                         {Language::English, "English(&E)"}};
+    QList<std::pair<QAction *, Language>> entries;
+    for (const auto &[language, name] : choices) {
+        QAction *a = addEntry([name = name] { return QString::fromUtf8(name); }, {},
+                              [language = language] { setLanguage(language, true); }, sub);
+        a->setCheckable(true);
+        group->addAction(a);
+        entries.append({a, language});
+    }
+    auto check = [entries] {
+        for (const auto &[action, language] : entries)
+            action->setChecked(language == currentLanguage());
+    };
+    refreshers_.push_back(check);
+    check();
 }
 
 void ContextMenu::aimAt(QWidget *widget)
@@ -254,6 +291,13 @@ void ContextMenu::popupAtFocus()
 
 bool ContextMenu::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == window_ && event->type() == QEvent::LanguageChange) {
+        for (const auto &[action, text] : texts_)
+            if (action)
+                action->setText(text());
+        for (const auto &refresh : refreshers_)
+            refresh();
+    }
     if (watched == window_ && event->type() == QEvent::ContextMenu) {
         popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;

@@ -11,6 +11,8 @@
 #include "common/exports.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -44,9 +46,12 @@ public:
     // A window of plots only (the statistics window): copy and save.
     static ContextMenu *forPlotsOf(QWidget *window, ExportSource exports);
 
-    QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
+    // An entry's text in the language in use: asked again after a language change.
+    using Text = std::function<QString()>;
+
+    QAction *addEntry(Text text, const QList<QKeySequence> &shortcuts,
                       std::function<void()> triggered, QMenu *into = nullptr);
-    QMenu *addSubmenu(const QString &title);
+    QMenu *addSubmenu(Text title);
     void addSeparator();
 
     // "Run the next batch": clicks GO when GO is enabled, with F5 and Page Down (a
@@ -69,11 +74,13 @@ public:
     // as a picture (Ctrl+Shift+S) and its results saved as CSV (Ctrl+S).
     void addExports(ExportSource source);
     // A choice that is on or off (shown with a check mark).
-    QAction *addToggle(const QString &text, const QList<QKeySequence> &shortcuts,
+    QAction *addToggle(Text text, const QList<QKeySequence> &shortcuts,
                        std::function<void(bool)> toggled);
     // The statistics window, opened and closed with Ctrl+T; its plot gets the copy and
     // save entries of a menu of its own.
     QAction *addStatistics(StatisticsWindow &window, ExportSource exports);
+    // 日本語 or English for every window of the program, at once and at the next start.
+    void addLanguages();
 
     QMenu *menu() const { return menu_; }
     // Opens the menu at a point of the screen; by keyboard, at the focused control.
@@ -86,12 +93,14 @@ protected:
 private:
     QWidget *window_;
     QMenu *menu_;
-    QList<QPointer<QAction>> runEntries_;    // greyed out with GO
-    QPointer<QAction> pacingStart_;          // where the pacing entries begin
-    const QObject *goButton_ = nullptr;      // compared only: it may be under destruction
-    QPointer<PictureBox> plot_;              // the plot the menu was opened on
-    QList<QPointer<QAction>> plotEntries_;   // shown only then
-    QList<QPointer<QAction>> resultEntries_; // the CSV saves
+    QList<std::pair<QPointer<QAction>, Text>> texts_; // retranslated on a language change
+    std::vector<std::function<void()>> refreshers_;   // texts that follow a state
+    QList<QPointer<QAction>> runEntries_;             // greyed out with GO
+    QPointer<QAction> pacingStart_;                   // where the pacing entries begin
+    const QObject *goButton_ = nullptr;               // compared only: it may be under destruction
+    QPointer<PictureBox> plot_;                       // the plot the menu was opened on
+    QList<QPointer<QAction>> plotEntries_;            // shown only then
+    QList<QPointer<QAction>> resultEntries_;          // the CSV saves
     void aimAt(QWidget *widget);
 };
 

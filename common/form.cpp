@@ -47,14 +47,16 @@ double nextZoomStep(double zoom, int direction)
     return MinZoom;
 }
 
-Form::Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+Form::Form(Border border, const char *caption, int clientWidthTwips, int clientHeightTwips)
+    : caption_(caption)
 {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     // Title and information windows stay out of the task bar; the main window is in it.
     flags |= border == Border::Dialog ? Qt::Dialog : Qt::Window;
     setWindowFlags(flags);
-    setWindowTitle(caption);
+    // Translated once the window's own class is known (showForm, a language change).
+    setWindowTitle(QString::fromUtf8(caption));
     twips_ = QSize(clientWidthTwips, clientHeightTwips);
     design_ = QSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     setFixedSize(design_);
@@ -128,8 +130,19 @@ void Form::wheelEvent(QWheelEvent *event)
     QWidget::wheelEvent(event);
 }
 
+void Form::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        controls_.retranslate();
+        setWindowTitle(controls_.translated(caption_));
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
 bool Form::showForm()
 {
+    setWindowTitle(controls_.translated(caption_));
     if (!loaded_) {
         loaded_ = true;
         if (!Load()) {

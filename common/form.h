@@ -30,7 +30,8 @@ class Form : public QWidget {
 public:
     enum class Border { Dialog, Main };
 
-    Form(Border border, const QString &caption, int clientWidthTwips, int clientHeightTwips);
+    // caption: the title as written (QT_TR_NOOP), translated in the window's context.
+    Form(Border border, const char *caption, int clientWidthTwips, int clientHeightTwips);
 
     // Loads the form the first time, then shows it centred. False when the load
     // handler refused (the form then stays hidden).
@@ -64,12 +65,17 @@ public:
 protected:
     virtual bool Load() { return true; }
     virtual void programEnding() {}
+    // After a language change, once the layout's texts are translated again: the
+    // texts the window set itself since (a button's second text, a picture).
+    virtual void retranslate() {}
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     Controls controls_;
 
 private:
     double screenFit() const;
+    const char *caption_;
     bool loaded_ = false;
     QSize design_; // the client area at 100 %, in logical pixels
     QSize twips_;

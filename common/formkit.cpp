@@ -3,6 +3,7 @@
 
 #include "common/picturebox.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ void setColours(QWidget *w, QPalette::ColorRole foreRole, QPalette::ColorRole ba
 
 QLabel *makeLabel(QWidget *form, const ControlDef &row)
 {
-    auto *l = new QLabel(QString::fromUtf8(row.text), form);
+    auto *l = new QLabel(form);
     l->setAlignment(Qt::AlignTop | ((row.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     setColours(l, QPalette::WindowText, QPalette::Window, row);
     l->setAutoFillBackground(row.flags & Opaque);
@@ -68,9 +69,9 @@ QLineEdit *makeTextBox(QWidget *form, const ControlDef &row)
     return t;
 }
 
-QPushButton *makeButton(QWidget *form, const ControlDef &row)
+QPushButton *makeButton(QWidget *form, const ControlDef &)
 {
-    auto *b = new QPushButton(QString::fromUtf8(row.text), form);
+    auto *b = new QPushButton(form);
     b->setStyleSheet(QString::fromLatin1(buttonStyle));
     b->setAutoDefault(false);
     return b;
@@ -157,6 +158,8 @@ void LineShape::paintEvent(QPaintEvent *)
 
 void Controls::build(QWidget *form, std::initializer_list<ControlDef> table)
 {
+    // The rows' texts are translated in the form's own context, as its tr() would.
+    context_ = form->metaObject()->className();
     for (const ControlDef &row : table) {
         const ControlKind kind = row.bind.target ? row.bind.kind : row.kind;
         QWidget *w = nullptr;
@@ -168,13 +171,36 @@ void Controls::build(QWidget *form, std::initializer_list<ControlDef> table)
         case ControlKind::Line: w = fill<LineShape>(row, makeLine(form, row)); break;
         }
         w->setObjectName(QString::fromLatin1(row.name));
-        if (row.toolTip)
-            w->setToolTip(QString::fromUtf8(row.toolTip));
         if (kind == ControlKind::Label || kind == ControlKind::Line)
             w->setFocusPolicy(Qt::NoFocus);
         byName_[QString::fromLatin1(row.name)] = w;
         built_.push_back({row, kind, w});
-        place(built_.back(), 1.0);
+        applyTexts(built_.back());
+        place(built_.back(), zoom_);
+    }
+}
+
+QString Controls::translated(const char *text) const
+{
+    return QCoreApplication::translate(context_.constData(), text);
+}
+
+void Controls::applyTexts(const Built &built) const
+{
+    const ControlDef &row = built.row;
+    if (row.toolTip)
+        built.widget->setToolTip(translated(row.toolTip));
+    if (built.kind == ControlKind::Label)
+        static_cast<QLabel *>(built.widget)->setText(translated(row.text));
+    else if (built.kind == ControlKind::Button)
+        static_cast<QPushButton *>(built.widget)->setText(translated(row.text));
+}
+
+void Controls::retranslate()
+{
+    for (const Built &built : built_) {
+        applyTexts(built);
+        place(built, zoom_); // an auto-sized label fits its new text
     }
 }
 
@@ -211,6 +237,7 @@ void Controls::place(const Built &built, double zoom) const
 
 void Controls::setZoom(double zoom)
 {
+    zoom_ = zoom;
     for (const Built &built : built_)
         place(built, zoom);
 }

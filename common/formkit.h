@@ -79,9 +79,9 @@ struct Bind {
 
 struct ControlDef {
     const char *name = nullptr;
-    Bind bind{};                                  // the member it fills; kind then comes from it
-    ControlKind kind = ControlKind::Label;        // rows no handler touches (labels, lines)
-    const char *text = "";                        // UTF-8
+    Bind bind{};                           // the member it fills; kind then comes from it
+    ControlKind kind = ControlKind::Label; // rows no handler touches (labels, lines)
+    const char *text = ""; // UTF-8; labels and buttons: QT_TR_NOOP, translated by the form
     int left = 0, top = 0, width = 0, height = 0; // a line: x1, y1, x2, y2
     FontDef font{};
     QRgb fore = colours::None;
@@ -135,6 +135,11 @@ public:
     // Lays every control out again from its row at a zoom: positions, sizes, fonts and
     // line widths; texts, enabled states and what the picture boxes drew stay.
     void setZoom(double zoom);
+    // The labels', buttons' and tooltips' texts again in the language now installed
+    // (a button's text set since is its own to restore), auto-sized labels refitted.
+    void retranslate();
+    // A row's text in the form's translation context.
+    QString translated(const char *text) const;
 
 private:
     struct Built {
@@ -143,6 +148,9 @@ private:
         QWidget *widget;
     };
     void place(const Built &built, double zoom) const;
+    void applyTexts(const Built &built) const;
+    QByteArray context_;
+    double zoom_ = 1.0;
     std::map<QString, QWidget *> byName_;
     std::vector<Built> built_;
 };

@@ -14,6 +14,13 @@
 namespace common {
 
 namespace {
+// The reports and warnings in the translation system; the texts are written in English.
+class MaterialFileText {
+    Q_DECLARE_TR_FUNCTIONS(common::MaterialFile)
+};
+} // namespace
+
+namespace {
 
 constexpr int ItemsPerGridBlock = 3 * GridRows;
 // Longer than any number written sensibly; a longer item is not a number we read.
@@ -52,7 +59,7 @@ public:
             double value = 0;
             if (!parse(token, value))
                 return where(index, tokenLine) +
-                       QStringLiteral(": \"%1\" is not a number")
+                       MaterialFileText::tr(": \"%1\" is not a number")
                            .arg(QString::fromUtf8(token.left(MaxItemLength)));
             items.push_back({value, tokenLine});
             token.clear();
@@ -63,10 +70,11 @@ public:
             if (c == ',' || c == '\n') {
                 if (c == ',' && token.isEmpty() && afterComma)
                     return where(static_cast<int>(items.size()) + 1, line_) +
-                           QStringLiteral(": an empty item between two commas");
+                           MaterialFileText::tr(": an empty item between two commas");
                 if (c == '\n' && token.isEmpty() && afterComma)
                     return where(static_cast<int>(items.size()) + 1, line_) +
-                           QStringLiteral(": the line ends with a comma and no item after it");
+                           MaterialFileText::tr(
+                               ": the line ends with a comma and no item after it");
                 if (QString error = finish(); !error.isEmpty())
                     return error;
                 afterComma = c == ',';
@@ -80,20 +88,21 @@ public:
                     tokenLine = line_;
                 if (token.size() >= MaxItemLength)
                     return where(static_cast<int>(items.size()) + 1, tokenLine) +
-                           QStringLiteral(": an item of more than %1 characters is not a number")
+                           MaterialFileText::tr(
+                               ": an item of more than %1 characters is not a number")
                                .arg(MaxItemLength);
                 token.append(c);
             }
         }
         if (auto *file = qobject_cast<QFileDevice *>(&device_);
             file && file->error() != QFileDevice::NoError)
-            return name_ + QStringLiteral(": reading failed (%1)").arg(file->errorString());
+            return name_ + MaterialFileText::tr(": reading failed (%1)").arg(file->errorString());
         return finish();
     }
 
     QString where(int item, int line) const
     {
-        return QStringLiteral("%1: item %2 (line %3)").arg(name_).arg(item).arg(line);
+        return MaterialFileText::tr("%1: item %2 (line %3)").arg(name_).arg(item).arg(line);
     }
     int line() const { return line_; }
 
@@ -138,29 +147,32 @@ QString checkAttenuation(const MaterialTable &t, const std::vector<Item> &items,
     };
     if (t.RowCount < 2)
         return reader.where(1, items[0].line) +
-               QStringLiteral(": %1, but at least 2 are needed to interpolate")
+               MaterialFileText::tr(": %1, but at least 2 are needed to interpolate")
                    .arg(plural(t.RowCount, "attenuation row", "attenuation rows"));
     for (int i = 1; i <= t.RowCount; ++i) {
         const auto &row = t.AttenuationTable[static_cast<size_t>(i)];
         if (!(row[4] > 0))
-            return at(i, 1) + QStringLiteral(": the energy of row %1 is not positive").arg(i);
+            return at(i, 1) + MaterialFileText::tr(": the energy of row %1 is not positive").arg(i);
         for (int c = 1; c <= 3; ++c)
             if (!(row[static_cast<size_t>(c)] > 0))
                 return at(i, c + 1) +
-                       QStringLiteral(": coefficient %1 of row %2 is not positive").arg(c).arg(i);
+                       MaterialFileText::tr(": coefficient %1 of row %2 is not positive")
+                           .arg(c)
+                           .arg(i);
         if (i > 1 && !(row[4] > t.AttenuationTable[static_cast<size_t>(i - 1)][4]))
-            return at(i, 1) + QStringLiteral(": the energies must rise from row to row, but row %1 "
-                                             "(%2 keV) does not lie above row %3 (%4 keV)")
-                                  .arg(i)
-                                  .arg(row[4])
-                                  .arg(i - 1)
-                                  .arg(t.AttenuationTable[static_cast<size_t>(i - 1)][4]);
+            return at(i, 1) +
+                   MaterialFileText::tr(": the energies must rise from row to row, but row %1 "
+                                        "(%2 keV) does not lie above row %3 (%4 keV)")
+                       .arg(i)
+                       .arg(row[4])
+                       .arg(i - 1)
+                       .arg(t.AttenuationTable[static_cast<size_t>(i - 1)][4]);
     }
     const double last = t.AttenuationTable[static_cast<size_t>(t.RowCount)][4];
     if (last < 1000)
         return at(t.RowCount, 1) +
-               QStringLiteral(": the last row is at %1 keV, but the rows must reach 1000 keV "
-                              "(1 in the file) to cover every energy the program accepts")
+               MaterialFileText::tr(": the last row is at %1 keV, but the rows must reach 1000 keV "
+                                    "(1 in the file) to cover every energy the program accepts")
                    .arg(last);
     return QString();
 }
@@ -175,25 +187,26 @@ QString checkGrid(const MaterialTable &t, const std::vector<Item> &items, const 
     for (int i = 1; i <= GridRows; ++i) {
         const auto u = static_cast<size_t>(i);
         if (!(t.MomentumTransfer[u] > 0))
-            return at(4, i, 1) + QStringLiteral(": momentum transfer %1 is not positive").arg(i);
+            return at(4, i, 1) +
+                   MaterialFileText::tr(": momentum transfer %1 is not positive").arg(i);
         if (i > 1 && !(t.MomentumTransfer[u] > t.MomentumTransfer[u - 1]))
             return at(4, i, 1) +
-                   QStringLiteral(": the momentum transfers must rise from row to row, but "
-                                  "row %1 does not lie above row %2")
+                   MaterialFileText::tr(": the momentum transfers must rise from row to row, but "
+                                        "row %1 does not lie above row %2")
                        .arg(i)
                        .arg(i - 1);
         if (i > 1 && t.CumulativeWeight[u] < t.CumulativeWeight[u - 1])
             return at(4, i, 2) +
-                   QStringLiteral(": the cumulative weights must never decrease, but row %1 "
-                                  "lies below row %2")
+                   MaterialFileText::tr(": the cumulative weights must never decrease, but row %1 "
+                                        "lies below row %2")
                        .arg(i)
                        .arg(i - 1);
     }
     if (t.CumulativeWeight[1] != 0)
-        return at(4, 1, 2) + QStringLiteral(": the cumulative weight of row 1 must be 0");
+        return at(4, 1, 2) + MaterialFileText::tr(": the cumulative weight of row 1 must be 0");
     if (!(t.CumulativeWeight[GridRows] > 0))
         return at(4, GridRows, 2) +
-               QStringLiteral(": the cumulative weight of row 45 must be positive");
+               MaterialFileText::tr(": the cumulative weight of row 45 must be positive");
     return QString();
 }
 
@@ -206,13 +219,14 @@ QString readMaterial(QIODevice &device, const QString &name, MaterialBlocks bloc
     if (QString error = reader.read(2, items); !error.isEmpty())
         return error;
     if (items.empty())
-        return name + QStringLiteral(": the file is empty; it must start with the number of "
-                                     "attenuation rows");
+        return name + MaterialFileText::tr(": the file is empty; it must start with the number of "
+                                           "attenuation rows");
     const double n = items[0].value;
     if (n != std::floor(n) || n < 0 || n > MaxAttenuationRows)
         return reader.where(1, items[0].line) +
-               QStringLiteral(": the number of attenuation rows is %1, but it must be a whole "
-                              "number from 0 to %2")
+               MaterialFileText::tr(
+                   ": the number of attenuation rows is %1, but it must be a whole "
+                   "number from 0 to %2")
                    .arg(n)
                    .arg(MaxAttenuationRows);
     const int rows = static_cast<int>(n);
@@ -221,16 +235,16 @@ QString readMaterial(QIODevice &device, const QString &name, MaterialBlocks bloc
         return error;
     if (static_cast<int>(items.size()) < needed) {
         const int have = static_cast<int>(items.size());
-        return name + QStringLiteral(": the file ends after item %1 (line %2), but %3 items "
-                                     "are needed (%4)")
+        return name + MaterialFileText::tr(": the file ends after item %1 (line %2), but %3 items "
+                                           "are needed (%4)")
                           .arg(have)
                           .arg(have > 0 ? items.back().line : 1)
                           .arg(needed)
                           .arg(blocks == MaterialBlocks::All
-                                   ? QStringLiteral("the header, %1 and the two 45-row "
-                                                    "form-factor blocks")
+                                   ? MaterialFileText::tr("the header, %1 and the two 45-row "
+                                                          "form-factor blocks")
                                          .arg(plural(rows, "attenuation row", "attenuation rows"))
-                                   : QStringLiteral("the header and %1")
+                                   : MaterialFileText::tr("the header and %1")
                                          .arg(plural(rows, "attenuation row", "attenuation rows")));
     }
 
@@ -279,10 +293,10 @@ QString readMaterialFile(const QString &path, MaterialBlocks blocks, MaterialTab
     table = MaterialTable{};
     const QString name = QDir::toNativeSeparators(path);
     if (QFileInfo(path).isDir())
-        return name + QStringLiteral(": this is a folder, not the data file");
+        return name + MaterialFileText::tr(": this is a folder, not the data file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return name + QStringLiteral(": cannot be opened (%1)").arg(file.errorString());
+        return name + MaterialFileText::tr(": cannot be opened (%1)").arg(file.errorString());
     return readMaterial(file, name, blocks, table);
 }
 
@@ -300,7 +314,8 @@ QString loadMaterialFile(MaterialBlocks blocks, MaterialTable &table, const QStr
         if (QFileInfo::exists(path))
             return readMaterialFile(path, blocks, table);
     table = MaterialTable{};
-    QString report = QStringLiteral("The data file %1 was not found. Looked in:").arg(fileName);
+    QString report =
+        MaterialFileText::tr("The data file %1 was not found. Looked in:").arg(fileName);
     for (const QString &path : candidates)
         report += QStringLiteral("\n  ") + QDir::toNativeSeparators(path);
     return report;

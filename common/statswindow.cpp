@@ -3,6 +3,7 @@
 
 #include "common/picturebox.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
@@ -52,12 +53,12 @@ void showBeside(QWidget &window, const QWidget &beside)
     window.raise();
 }
 
-StatisticsWindow::StatisticsWindow(QWidget *owner, const QString &title,
+StatisticsWindow::StatisticsWindow(QWidget *owner, std::function<QString()> title,
                                    std::function<void()> refresh)
-    : QWidget(owner, Qt::Window), owner_(owner), refresh_(std::move(refresh)),
-      lines_(new QVBoxLayout), plot_(new PictureBox(this))
+    : QWidget(owner, Qt::Window), owner_(owner), title_(std::move(title)),
+      refresh_(std::move(refresh)), lines_(new QVBoxLayout), plot_(new PictureBox(this))
 {
-    setWindowTitle(title);
+    setWindowTitle(title_());
     // The keyboard stays with the main window: F5, Space and Ctrl+T go on working there.
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto *layout = new QVBoxLayout(this);
@@ -73,6 +74,16 @@ StatisticsWindow::StatisticsWindow(QWidget *owner, const QString &title,
     plot_->clear();
     layout->addWidget(plot_);
     setFixedWidth(680);
+}
+
+void StatisticsWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(title_());
+        if (isVisible())
+            refresh_();
+    }
+    QWidget::changeEvent(event);
 }
 
 void StatisticsWindow::toggle()

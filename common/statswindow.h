@@ -46,7 +46,8 @@ class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
     // refresh() recomputes the content from the owner's results (it calls setContent).
-    StatisticsWindow(QWidget *owner, const QString &title, std::function<void()> refresh);
+    // title() names the window in the language in use.
+    StatisticsWindow(QWidget *owner, std::function<QString()> title, std::function<void()> refresh);
     // Ctrl+T: closed, or refreshed and shown beside the owner.
     void toggle();
     // After a batch or Reset: the numbers follow while the window is open; while it is
@@ -56,9 +57,13 @@ public:
     PictureBox *plot() const { return plot_; }
     const std::vector<QLabel *> &lineLabels() const { return labels_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void drawConvergence(const Convergence &c);
     QWidget *owner_;
+    std::function<QString()> title_;
     std::function<void()> refresh_;
     QVBoxLayout *lines_;
     std::vector<QLabel *> labels_;

@@ -17,8 +17,8 @@ namespace dartley {
 using namespace common;
 
 Form1::Form1()
-    : Form(Border::Main, QStringLiteral("  π = 3.141592653589793238462643383279502884197169399"),
-           8475, 9735)
+    : Form(Border::Main, QT_TR_NOOP("  π = 3.141592653589793238462643383279502884197169399"), 8475,
+           9735)
 {
     // clang-format off
     controls_.build(
@@ -27,12 +27,12 @@ Form1::Form1()
             {MCT_BOUND(Picture1), .left = 240, .top = 120,
              .width = 8000, .height = 8000, .font = {fonts::Gothic, 18}, .fore = colours::Black,
              .back = colours::White, .flags = SunkenBorder, .scale = {-625, -560, 625, 690}},
-            {MCT_BOUND(Command1), .text = "GO", .left = 240,
+            {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 240,
              .top = 8280, .width = 2055, .height = 975, .font = {fonts::TimesNewRoman, 15.75}},
-            {.name = "Label4", .kind = ControlKind::Label, .text = "(1000 ドット/push)",
+            {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("(1000 ドット/push)"),
              .left = 480, .top = 9360, .width = 1755, .height = 225,
              .font = {fonts::PGothic, 11.25}, .flags = AutoSize},
-            {.name = "Label1", .kind = ControlKind::Label, .text = "π＝4×", .left = 2400,
+            {.name = "Label1", .kind = ControlKind::Label, .text = QT_TR_NOOP("π＝4×"), .left = 2400,
              .top = 8640, .width = 945, .height = 240, .font = {fonts::Gothic, 12, true},
              .flags = Centred | Opaque},
             {MCT_BOUND(Text3), .left = 3480, .top = 8280,
@@ -43,20 +43,20 @@ Form1::Form1()
             {MCT_BOUND(Text2), .left = 3480, .top = 8880,
              .width = 1455, .height = 375, .font = {fonts::TimesNewRoman, 14.25},
              .fore = colours::Black, .back = colours::PaleCyan},
-            {.name = "Label3", .kind = ControlKind::Label, .text = "(ドット数)", .left = 3720,
+            {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("(ドット数)"), .left = 3720,
              .top = 9360, .width = 855, .height = 225, .font = {fonts::PGothic, 11.25},
              .flags = AutoSize},
-            {.name = "Label2", .kind = ControlKind::Label, .text = "＝", .left = 5160,
+            {.name = "Label2", .kind = ControlKind::Label, .text = QT_TR_NOOP("＝"), .left = 5160,
              .top = 8640, .width = 285, .height = 240, .font = {fonts::Gothic, 12, true},
              .flags = Centred | Opaque},
             {MCT_BOUND(Text1), .left = 5520, .top = 8520,
              .width = 1335, .height = 495, .font = {fonts::TimesNewRoman, 14.25},
              .fore = colours::Black, .back = colours::PaleCyan},
-            {MCT_BOUND(Command3), .text = "Reset", .left = 7200,
+            {MCT_BOUND(Command3), .text = QT_TR_NOOP("Reset"), .left = 7200,
              .top = 8400, .width = 1095, .height = 495, .font = {fonts::TimesNewRoman, 12}},
-            {MCT_BOUND(Command2), .text = "EXIT", .left = 7200,
+            {MCT_BOUND(Command2), .text = QT_TR_NOOP("EXIT"), .left = 7200,
              .top = 9000, .width = 1095, .height = 495, .font = {fonts::TimesNewRoman, 12},
-             .toolTip = "  bye  "},
+             .toolTip = QT_TR_NOOP("  bye  ")},
         });
     // clang-format on
     Controls::setTabOrder({Picture1, Command1, Command2, Text1, Text2, Text3, Command3});
@@ -75,10 +75,11 @@ Form1::Form1()
                        [this](int count) { runBatches(count); });
     menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
     menu_->lockResultsWhileRunning(pacer_);
-    stats_ = new StatisticsWindow(this, QStringLiteral("π: ") + tr("統計"),
-                                  [this] { updateStatistics(); });
+    stats_ = new StatisticsWindow(
+        this, [] { return tr("π: 統計"); }, [this] { updateStatistics(); });
     menu_->addStatistics(*stats_, {stats_, QStringLiteral("dartley-statistics"),
                                    [this] { return module_->results(); }});
+    menu_->addLanguages();
 }
 
 void Form1::updateStatistics()
@@ -108,6 +109,13 @@ void Form1::updateStatistics()
 
 Form1::~Form1() = default;
 
+void Form1::retranslate()
+{
+    // GO reads Continue from the first batch on, Reset or not.
+    Command1->setText(continued_ ? tr("Continue") : tr("GO"));
+    module_->redraw();
+}
+
 bool Form1::Load()
 {
     module_->Initialize();
@@ -117,7 +125,8 @@ bool Form1::Load()
 void Form1::Command1_Click()
 {
     module_->RunBatch();
-    Command1->setText(QStringLiteral("Continue"));
+    continued_ = true;
+    Command1->setText(tr("Continue"));
     stats_->refreshIfShown();
 }
 
@@ -131,7 +140,8 @@ void Form1::runBatches(int count)
             return pacer_.yield(PointsPerBatch);
         },
         [this] {
-            Command1->setText(QStringLiteral("Continue"));
+            continued_ = true;
+            Command1->setText(tr("Continue"));
             stats_->refreshIfShown();
         });
 }

@@ -40,6 +40,7 @@ public:
 
 protected:
     bool Load() override;
+    void retranslate() override;
     void programEnding() override { pacer_.cancel(); }
 
 private:
@@ -48,6 +49,7 @@ private:
     void Command3_Click();
 
     std::unique_ptr<Module1> module_;
+    bool continued_ = false; // a batch has run: GO reads Continue
     // Never paces a single batch (it is instantaneous); runs of many yield to the event
     // loop between batches through it.
     common::Pacer pacer_{PointsPerBatch};

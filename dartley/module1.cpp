@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/picturebox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace dartley {
@@ -22,9 +23,8 @@ void Module1::drawFrame()
     p.circle({0, 0}, HalfSide, Black);
 }
 
-void Module1::Initialize()
+void Module1::drawEmptyPlot()
 {
-    Random.RandomInit();
     common::PictureBox &p = *controls_.Picture1;
     p.clear();
     drawFrame();
@@ -34,9 +34,41 @@ void Module1::Initialize()
     p.setCurrentPosition({-220, 580});
     p.print(QStringLiteral("π= 4×"));
     p.setCurrentPosition({70, 540});
-    p.print(QStringLiteral("円の面積"));
+    p.print(QCoreApplication::translate("dartley::Module1", "円の面積"));
     p.setCurrentPosition({10, 620});
-    p.print(QStringLiteral("正方形の面積"));
+    p.print(QCoreApplication::translate("dartley::Module1", "正方形の面積"));
+}
+
+void Module1::drawBatch(common::RandomGenerator &random, std::int64_t *hits)
+{
+    common::PictureBox &p = *controls_.Picture1;
+    for (int n = 0; n < PointsPerBatch; ++n) {
+        const DartPoint point = nextPoint(random);
+        if (point.hit && hits)
+            ++*hits;
+        // The drawing operation takes the coordinates as 32-bit reals.
+        p.circle({static_cast<float>(point.x), static_cast<float>(point.y)}, 1,
+                 point.hit ? HitColour : MissColour);
+    }
+}
+
+void Module1::redraw()
+{
+    // The points come again from the seed, exactly as they were drawn.
+    common::RandomGenerator replay{Random};
+    replay.RandomInit();
+    drawEmptyPlot();
+    for (int b = 1; b < BatchNumber; ++b) {
+        drawBatch(replay, nullptr);
+        drawFrame();
+        controls_.Picture1->setDrawWidth(1);
+    }
+}
+
+void Module1::Initialize()
+{
+    Random.RandomInit();
+    drawEmptyPlot();
     HitCount = 0;
     BatchNumber = 1;
     History.clear();
@@ -45,14 +77,7 @@ void Module1::Initialize()
 void Module1::RunBatch()
 {
     common::PictureBox &p = *controls_.Picture1;
-    for (int n = 0; n < PointsPerBatch; ++n) {
-        const DartPoint point = nextPoint(Random);
-        if (point.hit)
-            ++HitCount;
-        // The drawing operation takes the coordinates as 32-bit reals.
-        p.circle({static_cast<float>(point.x), static_cast<float>(point.y)}, 1,
-                 point.hit ? HitColour : MissColour);
-    }
+    drawBatch(Random, &HitCount);
     PiEstimate = piEstimate(HitCount, BatchNumber);
     History.push_back({BatchNumber, PointsPerBatch * BatchNumber, HitCount, PiEstimate,
                        piStatistics(HitCount, PointsPerBatch * BatchNumber).sigma});

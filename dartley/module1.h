@@ -38,6 +38,8 @@ public:
     void RunBatch();
     // Reset: the generator reseeded, the plot and the counters as after start-up.
     void clearResults();
+    // The plot drawn again from the start, its texts in the language now in use.
+    void redraw();
     common::CsvTable results() const { return resultsCsv(History); }
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Modulus};
@@ -50,6 +52,8 @@ public:
 
 private:
     void drawFrame();
+    void drawEmptyPlot();
+    void drawBatch(common::RandomGenerator &random, std::int64_t *hits);
     Module1Controls controls_;
 };
 

@@ -23,8 +23,7 @@ constexpr FontDef Small{fonts::TimesNewRoman, 12};
 } // namespace
 
 Form1::Form1(common::MaterialLoader loader)
-    : Form(Border::Main, QStringLiteral("Coherent Scattering"), 9360, 11295),
-      loader_(std::move(loader))
+    : Form(Border::Main, QT_TR_NOOP("Coherent Scattering"), 9360, 11295), loader_(std::move(loader))
 {
     // clang-format off
     controls_.build(
@@ -36,25 +35,25 @@ Form1::Form1(common::MaterialLoader loader)
             {MCT_BOUND(Picture2), .left = 240, .top = 5400,
              .width = 8895, .height = 4815, .font = Plot, .fore = colours::Black,
              .back = colours::White, .flags = SunkenBorder, .scale = {25, 0, 1025, 700}},
-            {.name = "Label1", .kind = ControlKind::Label, .text = "Photon energy", .left = 1440,
+            {.name = "Label1", .kind = ControlKind::Label, .text = QT_TR_NOOP("Photon energy"), .left = 1440,
              .top = 10320, .width = 1815, .height = 375, .font = Caption},
             {MCT_BOUND(Text1), .text = "100", .left = 3360,
              .top = 10320, .width = 855, .height = 375, .font = Small, .fore = colours::Black,
              .back = colours::White},
-            {.name = "Label2", .kind = ControlKind::Label, .text = "keV", .left = 4320,
+            {.name = "Label2", .kind = ControlKind::Label, .text = QT_TR_NOOP("keV"), .left = 4320,
              .top = 10320, .width = 615, .height = 375, .font = Caption},
-            {MCT_BOUND(Command1), .text = "GO", .left = 5280,
+            {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 5280,
              .top = 10320, .width = 2175, .height = 615, .font = Plot},
-            {MCT_BOUND(Command3), .text = "Clear", .left = 7920,
+            {MCT_BOUND(Command3), .text = QT_TR_NOOP("Clear"), .left = 7920,
              .top = 10320, .width = 1095, .height = 375, .font = Small},
-            {.name = "Label3", .kind = ControlKind::Label, .text = "Number of Scattering",
+            {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("Number of Scattering"),
              .left = 600, .top = 10680, .width = 2775, .height = 375, .font = Caption},
             {MCT_BOUND(Text2), .left = 3360, .top = 10680,
              .width = 1455, .height = 375, .font = Small, .fore = colours::Blue,
              .back = colours::PaleYellow},
-            {MCT_BOUND(Command2), .text = "EXIT", .left = 7920,
+            {MCT_BOUND(Command2), .text = QT_TR_NOOP("EXIT"), .left = 7920,
              .top = 10800, .width = 1095, .height = 375, .font = Small},
-            {.name = "Label4", .kind = ControlKind::Label, .text = "500 回散乱 / クリック",
+            {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("500 回散乱 / クリック"),
              .left = 5520, .top = 11040, .width = 1785, .height = 195,
              .font = {fonts::PGothic, 9.75}, .flags = AutoSize},
         });
@@ -73,9 +72,10 @@ Form1::Form1(common::MaterialLoader loader)
         this, Command1, pacer_, [this](int count) { runBatches(count); },
         {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
     menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
-    stats_ = new StatisticsWindow(this, QStringLiteral("Coherent Scattering: ") + tr("統計"),
-                                  [this] { updateStatistics(); });
-    menu_->addToggle(tr("角度分布に ±2σ の帯(&B)"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+    stats_ = new StatisticsWindow(
+        this, [] { return tr("Coherent Scattering: 統計"); }, [this] { updateStatistics(); });
+    menu_->addToggle([] { return tr("角度分布に ±2σ の帯(&B)"); },
+                     {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
                          // Redrawn at once from the finished batches; during a batch at its end.
@@ -84,6 +84,7 @@ Form1::Form1(common::MaterialLoader loader)
                      });
     menu_->addStatistics(*stats_, {stats_, QStringLiteral("rhunel-statistics"),
                                    [this] { return module_->results(); }});
+    menu_->addLanguages();
 }
 
 void Form1::updateStatistics()
@@ -119,6 +120,11 @@ void Form1::updateStatistics()
 }
 
 Form1::~Form1() = default;
+
+void Form1::retranslate()
+{
+    Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
+}
 
 bool Form1::Load()
 {
@@ -158,7 +164,7 @@ void Form1::runBatches(int count)
             return module_->RunBatch();
         },
         [this] {
-            Command1->setText(QStringLiteral("Continue"));
+            Command1->setText(tr("Continue"));
             stats_->refreshIfShown();
         });
 }
@@ -176,7 +182,7 @@ bool Form1::useMaterial(const Material &material)
     module_->DrawTrackFrame();
     Text1->setEnabled(true);
     Text2->clear();
-    Command1->setText(QStringLiteral("GO"));
+    Command1->setText(tr("GO"));
     stats_->refreshIfShown();
     return true;
 }
@@ -191,7 +197,7 @@ void Form1::Command3_Click()
     Text1->setEnabled(true);
     for (QLineEdit *box : {Text1, Text2})
         box->clear();
-    Command1->setText(QStringLiteral("GO"));
+    Command1->setText(tr("GO"));
     stats_->refreshIfShown();
 }
 

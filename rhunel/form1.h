@@ -45,6 +45,7 @@ public:
 
 protected:
     bool Load() override;
+    void retranslate() override;
     void programEnding() override { pacer_.cancel(); }
 
 private:

@@ -4,6 +4,8 @@
 #include "common/picturebox.h"
 #include "rhunel/form3.h"
 
+#include "common/language.h"
+
 #include <QImage>
 #include <QPushButton>
 
@@ -16,14 +18,14 @@ constexpr FontDef Body{fonts::PGothic, 12};
 }
 
 Form2::Form2(common::MaterialLoader loader)
-    : Form(Border::Dialog, QStringLiteral("干渉性散乱"), 15570, 9105), loader_(std::move(loader))
+    : Form(Border::Dialog, QT_TR_NOOP("干渉性散乱"), 15570, 9105), loader_(std::move(loader))
 {
     // clang-format off
     controls_.build(
         this,
         {
             {.name = "Label1", .kind = ControlKind::Label,
-             .text = "干渉性散乱（Coherent scattering, Rayleigh scattering）の散乱角度確率分布",
+             .text = QT_TR_NOOP("干渉性散乱（Coherent scattering, Rayleigh scattering）の散乱角度確率分布"),
              .left = 720, .top = 480, .width = 10050, .height = 315,
              .font = {fonts::PGothic, 15.75}, .flags = AutoSize},
             {.name = "Line1", .kind = ControlKind::Line, .left = 600, .top = 840,
@@ -33,22 +35,22 @@ Form2::Form2(common::MaterialLoader loader)
             {MCT_BOUND(Picture1), .left = 9120, .top = 1320,
              .width = 5970, .height = 4665, .back = colours::White, .flags = SunkenBorder},
             {.name = "Label4", .kind = ControlKind::Label,
-             .text = "物質 m の atomic form factor は，別ソフト（VORNEX）にデータが用意されています．",
+             .text = QT_TR_NOOP("物質 m の atomic form factor は，別ソフト（VORNEX）にデータが用意されています．"),
              .left = 720, .top = 6360, .width = 8355, .height = 240, .font = Body,
              .flags = AutoSize},
             {.name = "Label3", .kind = ControlKind::Label,
-             .text = "乱数による干渉性散乱角度のサンプリング方法は，「Orlemund」を参照してください．",
+             .text = QT_TR_NOOP("乱数による干渉性散乱角度のサンプリング方法は，「Orlemund」を参照してください．"),
              .left = 720, .top = 6840, .width = 13110, .height = 240, .font = Body,
              .flags = AutoSize},
             {.name = "Line2", .kind = ControlKind::Line, .left = 600, .top = 7140,
              .width = 13800, .height = 7140, .fore = colours::Red, .lineWidth = 2},
             {.name = "Label5", .kind = ControlKind::Label,
-             .text = "物質を ICRU-soft tissue "
+             .text = QT_TR_NOOP("物質を ICRU-soft tissue "
                      "とした場合の，干渉性散乱角度の乱数サンプリングを試してみて，"
-                     "理論計算による散乱角度分布と比較してみましょう．",
+                     "理論計算による散乱角度分布と比較してみましょう．"),
              .left = 720, .top = 7440, .width = 14370, .height = 240, .font = Body,
              .flags = AutoSize},
-            {MCT_BOUND(Command1), .text = "Next", .left = 6720,
+            {MCT_BOUND(Command1), .text = QT_TR_NOOP("Next"), .left = 6720,
              .top = 8040, .width = 1695, .height = 495, .font = {fonts::TimesNewRoman, 14.25}},
         });
     // clang-format on
@@ -59,10 +61,20 @@ Form2::~Form2() = default;
 
 bool Form2::Load()
 {
-    Picture2->drawPicture(QImage(QStringLiteral(":/rhunel/formula.png")));
-    Picture1->drawSvg(QStringLiteral(":/rhunel/atom.svg"));
+    drawPictures();
     return true;
 }
+
+void Form2::drawPictures()
+{
+    // The formula picture has words in it: the one of the language in use.
+    Picture2->clear();
+    Picture2->drawPicture(QImage(localizedAsset(QStringLiteral(":/rhunel/formula.png"))));
+    Picture1->clear();
+    Picture1->drawSvg(QStringLiteral(":/rhunel/atom.svg"));
+}
+
+void Form2::retranslate() { drawPictures(); }
 
 void Form2::Command1_Click() { handOver(form3_, loader_); }
 

@@ -29,6 +29,8 @@ public:
 
 protected:
     bool Load() override;
+    void retranslate() override;
+    void drawPictures();
 
 private:
     void Command1_Click();

@@ -27,6 +27,7 @@ public:
 
 protected:
     bool Load() override;
+    void retranslate() override;
 
 private:
     void Command1_Click();

@@ -3,12 +3,20 @@
 
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
 namespace rhunel {
+
+namespace {
+// The reports and warnings in the translation system; the texts are written in English.
+class EnergyText {
+    Q_DECLARE_TR_FUNCTIONS(rhunel::EnergyEntry)
+};
+} // namespace
 
 QPointF trackEnd(double cosTheta, double sinTheta)
 {
@@ -192,7 +200,7 @@ EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
     // Only the empty text is the described warning; any other text is read.
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
-        entry.warning = QStringLiteral("  Input Photon energy  ");
+        entry.warning = EnergyText::tr("  Input Photon energy  ");
         return entry;
     }
     entry.energy = common::leadingNumber(text);
@@ -201,7 +209,7 @@ EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
     const EnergyRange usable = usableEnergies(MomentumTransfer);
     if (!usable.contains(entry.energy)) {
         entry.verdict = EnergyEntry::Verdict::OutOfRange;
-        entry.warning = QStringLiteral("  Photon energy: above %1 keV and below %2 keV  ")
+        entry.warning = EnergyText::tr("  Photon energy: above %1 keV and below %2 keV  ")
                             .arg(QString::number(usable.lowKeV, 'g', 6),
                                  QString::number(usable.highKeV, 'g', 6));
         return entry;

@@ -23,8 +23,7 @@ constexpr FontDef Tnr1425{fonts::TimesNewRoman, 14.25};
 } // namespace
 
 Form1::Form1(common::MaterialLoader loader)
-    : Form(Border::Main, QStringLiteral("Free Path Length"), 11040, 11205),
-      loader_(std::move(loader))
+    : Form(Border::Main, QT_TR_NOOP("Free Path Length"), 11040, 11205), loader_(std::move(loader))
 {
     // clang-format off
     controls_.build(
@@ -38,34 +37,34 @@ Form1::Form1(common::MaterialLoader loader)
              .width = 10575, .height = 3495, .font = {fonts::TimesNewRoman, 15.75},
              .fore = colours::Black, .back = colours::White, .flags = SunkenBorder,
              .scale = {0, 0, 1000, 500}},
-            {.name = "Label1", .kind = ControlKind::Label, .text = "Photon energy", .left = 240,
+            {.name = "Label1", .kind = ControlKind::Label, .text = QT_TR_NOOP("Photon energy"), .left = 240,
              .top = 10320, .width = 1620, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {MCT_BOUND(Text1), .text = "100", .left = 2040,
              .top = 10320, .width = 855, .height = 375, .font = Tnr12, .fore = colours::Black,
              .back = colours::PaleYellow},
-            {.name = "Label2", .kind = ControlKind::Label, .text = "keV", .left = 3000,
+            {.name = "Label2", .kind = ControlKind::Label, .text = QT_TR_NOOP("keV"), .left = 3000,
              .top = 10320, .width = 450, .height = 315, .font = Tnr1425, .flags = AutoSize},
-            {.name = "Label4", .kind = ControlKind::Label, .text = "μ", .left = 3735,
+            {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("μ"), .left = 3735,
              .top = 10320, .width = 345, .height = 285, .font = {fonts::Gothic, 14.25, true},
              .flags = Centred | AutoSize},
             {MCT_BOUND(Text3), .left = 4200, .top = 10320,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleYellow},
-            {.name = "Label6", .kind = ControlKind::Label, .text = "cm", .left = 5400,
+            {.name = "Label6", .kind = ControlKind::Label, .text = QT_TR_NOOP("cm"), .left = 5400,
              .top = 10320, .width = 345, .height = 315, .font = Tnr1425, .flags = AutoSize},
-            {.name = "Label7", .kind = ControlKind::Label, .text = "-1", .left = 5760,
+            {.name = "Label7", .kind = ControlKind::Label, .text = QT_TR_NOOP("-1"), .left = 5760,
              .top = 10320, .width = 180, .height = 180, .font = {fonts::Gothic, 9},
              .flags = AutoSize},
-            {MCT_BOUND(Command1), .text = "GO", .left = 7200,
+            {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 7200,
              .top = 10280, .width = 2175, .height = 650, .font = {fonts::TimesNewRoman, 15.75}},
-            {MCT_BOUND(Command3), .text = "Reset", .left = 9600,
+            {MCT_BOUND(Command3), .text = QT_TR_NOOP("Reset"), .left = 9600,
              .top = 10280, .width = 1095, .height = 375, .font = Tnr12},
-            {.name = "Label3", .kind = ControlKind::Label, .text = "Total Photons", .left = 240,
+            {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("Total Photons"), .left = 240,
              .top = 10680, .width = 1590, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {MCT_BOUND(Text2), .left = 2040, .top = 10680,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleCyan},
-            {.name = "Label5", .kind = ControlKind::Label, .text = "mfp", .left = 3675,
+            {.name = "Label5", .kind = ControlKind::Label, .text = QT_TR_NOOP("mfp"), .left = 3675,
              .top = 10680, .width = 465, .height = 315, .font = Tnr1425,
              .flags = Centred | AutoSize},
             {MCT_BOUND(Text5), .left = 4200, .top = 10680,
@@ -76,12 +75,12 @@ Form1::Form1(common::MaterialLoader loader)
             {MCT_BOUND(Text4), .left = 5640, .top = 10680,
              .width = 855, .height = 390, .font = Tnr12, .fore = colours::Blue,
              .back = colours::PaleCyan},
-            {.name = "Label8", .kind = ControlKind::Label, .text = "cm", .left = 6600,
+            {.name = "Label8", .kind = ControlKind::Label, .text = QT_TR_NOOP("cm"), .left = 6600,
              .top = 10680, .width = 345, .height = 315, .font = Tnr1425, .flags = AutoSize},
-            {.name = "Label9", .kind = ControlKind::Label, .text = "400 phtons / click",
+            {.name = "Label9", .kind = ControlKind::Label, .text = QT_TR_NOOP("400 phtons / click"),
              .left = 7440, .top = 10920, .width = 1530, .height = 255,
              .font = {fonts::TimesNewRoman, 11.25}, .flags = AutoSize},
-            {MCT_BOUND(Command2), .text = "EXIT", .left = 9600,
+            {MCT_BOUND(Command2), .text = QT_TR_NOOP("EXIT"), .left = 9600,
              .top = 10700, .width = 1095, .height = 375, .font = Tnr12},
         });
     // clang-format on
@@ -101,9 +100,10 @@ Form1::Form1(common::MaterialLoader loader)
         this, Command1, pacer_, [this](int count) { runBatches(count); },
         {this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
     menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
-    stats_ = new StatisticsWindow(this, QStringLiteral("Free Path Length: ") + tr("統計"),
-                                  [this] { updateStatistics(); });
-    menu_->addToggle(tr("透過率に ±2σ の帯(&B)"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+    stats_ = new StatisticsWindow(
+        this, [] { return tr("Free Path Length: 統計"); }, [this] { updateStatistics(); });
+    menu_->addToggle([] { return tr("透過率に ±2σ の帯(&B)"); },
+                     {QKeySequence(Qt::CTRL | Qt::Key_B)},
                      [this](bool on) {
                          module_->ShowBands = on;
                          // Redrawn at once from the finished batches; during a batch at its end.
@@ -113,6 +113,7 @@ Form1::Form1(common::MaterialLoader loader)
                      });
     menu_->addStatistics(*stats_, {stats_, QStringLiteral("stelmo-statistics"),
                                    [this] { return module_->results(); }});
+    menu_->addLanguages();
 }
 
 void Form1::updateStatistics()
@@ -144,6 +145,11 @@ void Form1::updateStatistics()
 }
 
 Form1::~Form1() = default;
+
+void Form1::retranslate()
+{
+    Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
+}
 
 bool Form1::Load()
 {
@@ -184,7 +190,7 @@ void Form1::runBatches(int count)
             return module_->RunBatch();
         },
         [this] {
-            Command1->setText(QStringLiteral("Continue"));
+            Command1->setText(tr("Continue"));
             stats_->refreshIfShown();
         });
 }
@@ -202,7 +208,7 @@ bool Form1::useMaterial(const Material &material)
     Text1->setEnabled(true);
     for (QLineEdit *box : {Text2, Text3, Text4, Text5})
         box->clear();
-    Command1->setText(QStringLiteral("GO"));
+    Command1->setText(tr("GO"));
     stats_->refreshIfShown();
     return true;
 }
@@ -216,7 +222,7 @@ void Form1::Command3_Click()
     Text1->setEnabled(true);
     for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
         box->clear();
-    Command1->setText(QStringLiteral("GO"));
+    Command1->setText(tr("GO"));
     stats_->refreshIfShown();
 }
 

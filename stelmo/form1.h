@@ -50,6 +50,7 @@ public:
 
 protected:
     bool Load() override;
+    void retranslate() override;
     void programEnding() override { pacer_.cancel(); }
 
 private:

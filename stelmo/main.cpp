@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "common/application.h"
+#include "common/language.h"
 #include "stelmo/form2.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     common::prepareApplication(app, QStringLiteral("Stelmo"), QStringLiteral(":/stelmo/icon.svg"));
+    // Japanese, or English by the locale or the choice the menu saved.
+    common::setLanguage(common::startupLanguage(), false);
     stelmo::Form2 title;
     title.showForm();
     return app.exec();

@@ -4,11 +4,19 @@
 #include "common/numbertext.h"
 #include "common/randomgenerator.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace stelmo {
+
+namespace {
+// The reports and warnings in the translation system; the texts are written in English.
+class EnergyText {
+    Q_DECLARE_TR_FUNCTIONS(stelmo::EnergyEntry)
+};
+} // namespace
 
 using common::EnergyColumn;
 using namespace plot;
@@ -86,13 +94,13 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     EnergyEntry entry;
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
-        entry.warning = QStringLiteral("Input Photon energy");
+        entry.warning = EnergyText::tr("Input Photon energy");
         return entry;
     }
     const double typed = common::leadingNumber(text);
     if (!(typed > 0)) {
         entry.verdict = EnergyEntry::Verdict::NotPositive;
-        entry.warning = QStringLiteral("The photon energy must be greater than 0 keV "
+        entry.warning = EnergyText::tr("The photon energy must be greater than 0 keV "
                                        "(\"%1\" reads as %2 keV).\n"
                                        "Input Photon energy in keV, for example 100.")
                             .arg(text.left(40), QString::number(typed));
@@ -107,7 +115,7 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
         const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
-        entry.warning = QStringLiteral("%1 gives no usable attenuation coefficient "
+        entry.warning = EnergyText::tr("%1 gives no usable attenuation coefficient "
                                        "at %2 keV (μ = %3).\n"
                                        "Input Photon energy in keV from %4 to 999.")
                             .arg(fileName, QString::number(entry.energy), QString::number(entry.mu),

@@ -280,6 +280,8 @@ template <class Form> void contextMenuEntries(Form &form, const QString &bandEnt
         {QStringLiteral("結果を CSV で保存…(&R)"), QKeySequence(Qt::CTRL | Qt::Key_S)},
         {bandEntry, QKeySequence(Qt::CTRL | Qt::Key_B)},
         {QStringLiteral("統計ウィンドウ(&K)"), QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {QStringLiteral("日本語(&J)"), QKeySequence()},
+        {QStringLiteral("English(&E)"), QKeySequence()},
     };
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

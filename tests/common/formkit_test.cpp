@@ -21,7 +21,7 @@ namespace {
 
 class SampleForm : public Form {
 public:
-    SampleForm() : Form(Border::Dialog, QStringLiteral("Sample"), 6000, 4500)
+    SampleForm() : Form(Border::Dialog, "Sample", 6000, 4500)
     {
         // clang-format off
         controls_.build(

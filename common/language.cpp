@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "common/language.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTranslator>
+
+namespace common {
+
+namespace {
+
+const QString languageKey = QStringLiteral("language");
+
+// One choice for all three programs.
+const QString settingsName = QStringLiteral("monte-carlo-teaching");
+
+Language current = Language::Japanese;
+
+QTranslator &englishTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+} // namespace
+
+Language languageForLocale(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return Language::Japanese;
+    for (const QString &name : locale.uiLanguages()) {
+        const QString lower = name.toLower();
+        if (lower == QLatin1String("c") || lower == QLatin1String("posix"))
+            return Language::Japanese;
+        if (lower.startsWith(QLatin1String("ja")))
+            return Language::Japanese;
+        if (lower.startsWith(QLatin1String("en")))
+            return Language::English;
+    }
+    return Language::English;
+}
+
+std::optional<Language> savedLanguage()
+{
+    const QString saved = QSettings(settingsName, settingsName).value(languageKey).toString();
+    if (saved == QLatin1String("ja"))
+        return Language::Japanese;
+    if (saved == QLatin1String("en"))
+        return Language::English;
+    return std::nullopt;
+}
+
+Language startupLanguage()
+{
+    return savedLanguage().value_or(languageForLocale(QLocale::system()));
+}
+
+void setLanguage(Language language, bool remember)
+{
+    QTranslator &english = englishTranslator();
+    if (language == Language::English) {
+        if (english.isEmpty() && !english.load(QStringLiteral(":/i18n/mct_en.qm")))
+            qWarning("the English translation is missing from the program");
+        QCoreApplication::installTranslator(&english);
+    } else {
+        QCoreApplication::removeTranslator(&english);
+    }
+    current = language;
+    // Every window retranslates now, not at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    if (remember) {
+        QSettings(settingsName, settingsName)
+            .setValue(languageKey,
+                      language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"));
+    }
+}
+
+Language currentLanguage() { return current; }
+
+QString localizedAsset(const QString &path)
+{
+    if (current != Language::English)
+        return path;
+    const QFileInfo info(path);
+    const QString english = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                            QStringLiteral("_en.") + info.suffix();
+    return QFileInfo::exists(english) ? english : path;
+}
+
+} // namespace common
