@@ -30,7 +30,12 @@ Language languageForLocale(const QLocale &locale)
 {
     if (locale.language() == QLocale::C)
         return Language::Japanese;
-    for (const QString &name : locale.uiLanguages()) {
+    return languageForUiLanguages(locale.uiLanguages());
+}
+
+Language languageForUiLanguages(const QStringList &languages)
+{
+    for (const QString &name : languages) {
         const QString lower = name.toLower();
         if (lower == QLatin1String("c") || lower == QLatin1String("posix"))
             return Language::Japanese;

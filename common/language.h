@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,6 +16,8 @@ enum class Language { Japanese, English };
 // From the user's locale: Japanese under a Japanese locale and under C/POSIX; English
 // when the preferred UI languages name English before Japanese, or no Japanese at all.
 Language languageForLocale(const QLocale &locale);
+// The same from the preferred UI languages alone, most preferred first ("ja-JP", "en").
+Language languageForUiLanguages(const QStringList &languages);
 
 // The user's earlier choice from the menu, if any.
 std::optional<Language> savedLanguage();

@@ -1,33 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Each window opens wholly on the screen it is shown on, scaled down when the screen is
 // too small for its layout, with every control inside it.
-#include "common/form.h"
-#include "dartley/form1.h"
-#include "dartley/form2.h"
-#include "rhunel/form1.h"
-#include "rhunel/form2.h"
-#include "rhunel/form3.h"
-#include "stelmo/form1.h"
-#include "stelmo/form2.h"
-#include "stelmo/form3.h"
-#include "tests/rhunel/synthetictable.h"
-#include "tests/stelmo/tissuetable.h"
+#include "tests/everywindow.h"
 #include "tests/testutil.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-
 namespace {
 
-struct WindowCase {
-    const char *name;
-    std::function<std::unique_ptr<common::Form>()> make;
-    friend std::ostream &operator<<(std::ostream &os, const WindowCase &c) { return os << c.name; }
-};
+using everywindow::WindowCase;
 
 class EveryWindow : public ::testing::TestWithParam<WindowCase> {};
 
@@ -69,23 +52,7 @@ TEST_P(EveryWindow, LiesWhollyOnTheScreenWithAllItsControls)
     form->hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, EveryWindow,
-    ::testing::Values(
-        WindowCase{"DartleyTitle", [] { return std::make_unique<dartley::Form2>(); }},
-        WindowCase{"DartleyMain", [] { return std::make_unique<dartley::Form1>(); }},
-        WindowCase{"StelmoTitle",
-                   [] { return std::make_unique<stelmo::Form2>(stelmotest::loadTissueTable); }},
-        WindowCase{"StelmoInformation",
-                   [] { return std::make_unique<stelmo::Form3>(stelmotest::loadTissueTable); }},
-        WindowCase{"StelmoMain",
-                   [] { return std::make_unique<stelmo::Form1>(stelmotest::loadTissueTable); }},
-        WindowCase{"RhunelTitle",
-                   [] { return std::make_unique<rhunel::Form2>(synthetic::source); }},
-        WindowCase{"RhunelInformation",
-                   [] { return std::make_unique<rhunel::Form3>(synthetic::source); }},
-        WindowCase{"RhunelMain",
-                   [] { return std::make_unique<rhunel::Form1>(synthetic::source); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Programs, EveryWindow, ::testing::ValuesIn(everywindow::windows),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
