@@ -4,7 +4,9 @@
 //   rhunel_assets screenshot OUT.jpg   the main window after two batches at 20 keV,
 //                                      for the information window (run it from data/,
 //                                      where the program finds ICRU4.dat)
+// With --english, the same picture with English words (for the _en files beside them).
 #include "common/application.h"
+#include "common/language.h"
 #include "common/picturebox.h"
 #include "rhunel/form1.h"
 
@@ -79,12 +81,36 @@ public:
         p_.setFont(f);
         p_.drawText(QPointF(x, y), text);
     }
+    // English prose in the sans face that stands in for the Japanese gothic; italic
+    // pieces are symbols, in the formula's serif italic. Returns the x after it.
+    static QFont proseFont(const Piece &piece, int size)
+    {
+        QFont f(piece.italic ? QStringLiteral("Liberation Serif")
+                             : QStringLiteral("Liberation Sans"));
+        f.setPixelSize(size);
+        f.setItalic(piece.italic);
+        return f;
+    }
+    double english(double x, double y, const std::vector<Piece> &pieces, int size)
+    {
+        for (const Piece &piece : pieces) {
+            const QFont f = proseFont(piece, size);
+            p_.setFont(f);
+            p_.drawText(QPointF(x, y), piece.text);
+            x += QFontMetricsF(f).horizontalAdvance(piece.text);
+        }
+        right_ = std::max(right_, x);
+        return x;
+    }
+    // How far right the English prose reached, to check that it fits.
+    double right() const { return right_; }
 
 private:
     QPainter &p_;
+    double right_ = 0;
 };
 
-int makeFormula(const QString &out)
+int makeFormula(const QString &out, bool english)
 {
     QImage image(552, 320, QImage::Format_RGB888);
     image.fill(Qt::white);
@@ -98,9 +124,18 @@ int makeFormula(const QString &out)
     const auto Sub = [](const char *s) { return Piece{QString::fromUtf8(s), Place::Sub, false}; };
     const auto Sup = [](const char *s) { return Piece{QString::fromUtf8(s), Place::Sup, false}; };
 
-    f.japanese(12, 30,
-               QStringLiteral("干渉性散乱の微分断面積（θ方向へ散乱される確率）は次式で表される．"),
-               15);
+    if (english) {
+        // Two lines: the sentence is twice the width of the picture at this size.
+        f.english(12, 23,
+                  {R("The differential cross section of coherent scattering (the probability")},
+                  15);
+        f.english(12, 42, {R("of scattering into the direction "), I("θ"), R(") is")}, 15);
+    } else {
+        f.japanese(
+            12, 30,
+            QStringLiteral("干渉性散乱の微分断面積（θ方向へ散乱される確率）は次式で表される．"),
+            15);
+    }
 
     // d sigma_coh / d theta = d sigma_TM / d theta . Fm^2(x)
     const double y1 = 88;
@@ -116,38 +151,65 @@ int makeFormula(const QString &out)
           {I("r"), Sub("0"), Sup("2"), R(" (1 + cos"), Sup("2"), I("θ"), R(") · 2π sin"), I("θ"),
            R(" · "), I("F"), Sub("m"), Sup("2"), R("("), I("x"), R(")")});
 
-    f.japanese(12, 188, QStringLiteral("ここで，"), 15);
+    if (english)
+        f.english(12, 188, {R("where")}, 15);
+    else
+        f.japanese(12, 188, QStringLiteral("ここで，"), 15);
     struct Legend {
         std::vector<Piece> symbol;
         QString meaning;
         std::vector<Piece> value;
+        std::vector<Piece> englishMeaning;
     };
     const Legend legend[] = {
         {{I("d"), I("σ"), Sub("TM"), R("/"), I("d"), I("θ")},
          QStringLiteral("トムソンによる微分断面積"),
-         {}},
+         {},
+         {R("Thomson differential cross section")}},
         {{I("r"), Sub("0")},
          QStringLiteral("古典電子半径"),
-         {R("= 2.818 × 10"), Sup("−13"), R(" cm")}},
+         {R("= 2.818 × 10"), Sup("−13"), R(" cm")},
+         {R("classical electron radius")}},
         {{I("F"), Sub("m"), R("("), I("x"), R(")")},
          QStringLiteral("物質 m の atomic form factor"),
-         {}},
-        {{I("x")}, QStringLiteral("momentum transfer"), {R("= sin("), I("θ"), R("/2) / "), I("λ")}},
-        {{I("λ")}, QStringLiteral("光子の波長［Å］"), {R("= 12.4 / "), I("h"), I("ν"), R("[keV]")}},
+         {},
+         {R("atomic form factor of material "), I("m")}},
+        {{I("x")},
+         QStringLiteral("momentum transfer"),
+         {R("= sin("), I("θ"), R("/2) / "), I("λ")},
+         {R("momentum transfer")}},
+        {{I("λ")},
+         QStringLiteral("光子の波長［Å］"),
+         {R("= 12.4 / "), I("h"), I("ν"), R("[keV]")},
+         {R("photon wavelength [Å]")}},
     };
     double y = 214;
+    double right = 0;
     for (const Legend &row : legend) {
         f.run(40, y, row.symbol, 16);
-        f.japanese(124, y, QStringLiteral("："), 15);
-        f.japanese(144, y, row.meaning, 15);
-        if (!row.value.empty()) {
-            QFont jp(QStringLiteral("ＭＳ Ｐゴシック"));
-            jp.setPixelSize(15);
-            f.run(150 + QFontMetricsF(jp).horizontalAdvance(row.meaning), y, row.value, 16);
+        if (english) {
+            // The colon where the full-width one's dot sits.
+            f.english(129, y, {R(":")}, 15);
+            const double after = f.english(144, y, row.englishMeaning, 15);
+            if (!row.value.empty())
+                right = std::max(right, f.run(after + 6, y, row.value, 16));
+        } else {
+            f.japanese(124, y, QStringLiteral("："), 15);
+            f.japanese(144, y, row.meaning, 15);
+            if (!row.value.empty()) {
+                QFont jp(QStringLiteral("ＭＳ Ｐゴシック"));
+                jp.setPixelSize(15);
+                f.run(150 + QFontMetricsF(jp).horizontalAdvance(row.meaning), y, row.value, 16);
+            }
         }
         y += 23;
     }
     p.end();
+    right = std::max(right, f.right());
+    if (right > image.width() - 8) {
+        std::fprintf(stderr, "rhunel_assets: the text reaches x = %.0f, past the picture\n", right);
+        return 1;
+    }
     if (!image.save(out)) {
         std::fprintf(stderr, "rhunel_assets: cannot write %s\n", qPrintable(out));
         return 1;
@@ -155,7 +217,7 @@ int makeFormula(const QString &out)
     return 0;
 }
 
-int makeScreenshot(const QString &out)
+int makeScreenshot(const QString &out, bool english)
 {
     // Checked first: a failed start-up would wait on its message box.
     common::MaterialTable table;
@@ -164,6 +226,9 @@ int makeScreenshot(const QString &out)
         std::fprintf(stderr, "rhunel_assets: %s\n", qPrintable(report));
         return 1;
     }
+    // Before the window exists, so that it is built with its English labels.
+    if (english)
+        common::setLanguage(common::Language::English, false);
     rhunel::Form1 form;
     if (!form.showForm())
         return 1;
@@ -181,23 +246,28 @@ int makeScreenshot(const QString &out)
     title.setPixelSize(13);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRect(28, 0, window.width(), TitleBar), Qt::AlignVCenter,
-               QStringLiteral("Coherent Scattering"));
+    p.drawText(QRect(28, 0, window.width(), TitleBar), Qt::AlignVCenter, form.windowTitle());
     p.fillRect(QRect(6, 5, 14, 14), QColor(255, 255, 0));
     p.drawImage(0, TitleBar, client);
 
     // Which curve is which, in the lower plot (origin of the client area).
     const QPoint plot = form.Picture2->mapTo(&form, form.Picture2->innerRect().topLeft());
-    QFont words(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont words(english ? QStringLiteral("Liberation Sans") : QStringLiteral("ＭＳ Ｐゴシック"));
     words.setPixelSize(20);
     p.setFont(words);
     const auto at = [&](QPointF user) {
         return QPointF(plot) + form.Picture2->toPixel(user) + QPointF(0, TitleBar);
     };
     p.setPen(QColor(0, 0, 255));
-    p.drawText(at({560, 140}), QStringLiteral("理論計算"));
+    p.drawText(at({560, 140}), english ? QStringLiteral("theory") : QStringLiteral("理論計算"));
     p.setPen(QColor(255, 0, 0));
-    p.drawText(at({560, 230}), QStringLiteral("乱数サンプリング"));
+    if (english) {
+        // This baseline lies on a grid line, which the descenders would hang across.
+        p.drawText(at({560, 230}) - QPointF(0, QFontMetricsF(words).descent()),
+                   QStringLiteral("random sampling"));
+    } else {
+        p.drawText(at({560, 230}), QStringLiteral("乱数サンプリング"));
+    }
     p.end();
 
     const QImage scaled = window.scaled(500, 624, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -213,19 +283,30 @@ int makeScreenshot(const QString &out)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: rhunel_assets formula OUT.png | screenshot OUT.jpg\n");
+    bool english = false;
+    std::vector<QString> args;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--english"))
+            english = true;
+        else
+            args.push_back(arg);
+    }
+    if (args.size() != 2) {
+        std::fprintf(
+            stderr,
+            "usage: rhunel_assets [--english] formula OUT.png | [--english] screenshot OUT.jpg\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     common::prepareApplication(app, QStringLiteral("Rhunel"), QString());
-    const QString what = QString::fromLocal8Bit(argv[1]);
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString &what = args[0];
+    const QString &out = args[1];
     if (what == QLatin1String("formula"))
-        return makeFormula(out);
+        return makeFormula(out, english);
     if (what == QLatin1String("screenshot"))
-        return makeScreenshot(out);
-    std::fprintf(stderr, "rhunel_assets: unknown picture %s\n", argv[1]);
+        return makeScreenshot(out, english);
+    std::fprintf(stderr, "rhunel_assets: unknown picture %s\n", qPrintable(what));
     return 2;
 }
