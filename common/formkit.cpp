@@ -3,6 +3,7 @@
 
 #include "common/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
@@ -131,9 +132,22 @@ QFont layoutFont(const FontDef &font, double zoom)
     return f;
 }
 
+namespace {
+// A line only parts the window: a screen reader passes it by as a separator instead of
+// announcing an unnamed pane.
+QAccessibleInterface *lineAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("common::LineShape") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
+    return nullptr;
+}
+} // namespace
+
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
     : QWidget(parent), colour_(colour)
 {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(lineAccessible), true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setLine(from, to, width);
@@ -190,10 +204,30 @@ void Controls::applyTexts(const Built &built) const
     const ControlDef &row = built.row;
     if (row.toolTip)
         built.widget->setToolTip(translated(row.toolTip));
+    if (row.accessibleName)
+        built.widget->setAccessibleName(translated(row.accessibleName));
+    if (row.accessibleDescription)
+        built.widget->setAccessibleDescription(translated(row.accessibleDescription));
     if (built.kind == ControlKind::Label)
         static_cast<QLabel *>(built.widget)->setText(translated(row.text));
     else if (built.kind == ControlKind::Button)
         static_cast<QPushButton *>(built.widget)->setText(translated(row.text));
+}
+
+void Controls::describe(QWidget *control, const QString &now) const
+{
+    for (const Built &built : built_) {
+        if (built.widget != control)
+            continue;
+        const QString what = built.row.accessibleDescription
+                                 ? translated(built.row.accessibleDescription)
+                                 : QString();
+        control->setAccessibleDescription(
+            what.isEmpty() || now.isEmpty()
+                ? what + now
+                : QCoreApplication::translate("common::Controls", "%1。%2").arg(what, now));
+        return;
+    }
 }
 
 void Controls::retranslate()

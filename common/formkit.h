@@ -90,6 +90,10 @@ struct ControlDef {
     int lineWidth = 1;
     ScaleDef scale{};
     const char *toolTip = nullptr;
+    // What a screen reader says of the control (QT_TR_NOOP): a text box or a picture
+    // has no text of its own to name it.
+    const char *accessibleName = nullptr;
+    const char *accessibleDescription = nullptr;
 };
 
 // A row that fills a member of the form: named as the member, of the member's kind.
@@ -140,6 +144,10 @@ public:
     void retranslate();
     // A row's text in the form's translation context.
     QString translated(const char *text) const;
+    // What a control shows now, for a screen reader: its row's description followed by
+    // now (a picture's counts after a batch). The form says it again after a language
+    // change, when the row's description alone is put back.
+    void describe(QWidget *control, const QString &now) const;
 
 private:
     struct Built {

@@ -3,6 +3,7 @@
 
 #include "common/palette.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPaintEngine>
 #include <QPaintEvent>
@@ -243,8 +244,20 @@ struct PictureBox::Canvas {
     }
 };
 
+namespace {
+// A plot or picture is a graphic to a screen reader, read by its name and description.
+QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("common::PictureBox") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent), list_(std::make_unique<Store>())
 {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(pictureAccessible), true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::TabFocus);

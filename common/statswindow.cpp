@@ -125,9 +125,21 @@ void StatisticsWindow::setContent(const std::vector<StatLine> &lines,
         labels_[i]->setText(
             QStringLiteral("<b>%1</b> %2<br><span style='font-size:16px'>%3</span>")
                 .arg(s.name.toHtmlEscaped(), s.value.toHtmlEscaped(), s.reading.toHtmlEscaped()));
+        // A screen reader reads the plain words, not the markup.
+        labels_[i]->setAccessibleName(s.name + QLatin1Char(' ') + s.value);
+        labels_[i]->setAccessibleDescription(s.reading);
         labels_[i]->show();
     }
     drawConvergence(convergence);
+    plot_->setAccessibleName(tr("収束の図"));
+    plot_->setAccessibleDescription(
+        convergence.batches.empty()
+            ? tr("%1：まだ点はありません").arg(convergence.quantity)
+            : tr("%1：%2 回分の点、真の値 %3、最後の値 %4")
+                  .arg(convergence.quantity)
+                  .arg(convergence.batches.size())
+                  .arg(QString::number(convergence.truth, 'g', 6),
+                       QString::number(convergence.batches.back().y(), 'g', 6)));
     adjustSize();
 }
 

@@ -26,9 +26,12 @@ Form1::Form1()
         {
             {MCT_BOUND(Picture1), .left = 240, .top = 120,
              .width = 8000, .height = 8000, .font = {fonts::Gothic, 18}, .fore = colours::Black,
-             .back = colours::White, .flags = SunkenBorder, .scale = {-625, -560, 625, 690}},
+             .back = colours::White, .flags = SunkenBorder, .scale = {-625, -560, 625, 690},
+             .accessibleName = QT_TR_NOOP("ドットの図"),
+             .accessibleDescription = QT_TR_NOOP("正方形と円の中に打ったドット：円の内側は赤、外側は青")},
             {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 240,
-             .top = 8280, .width = 2055, .height = 975, .font = {fonts::TimesNewRoman, 15.75}},
+             .top = 8280, .width = 2055, .height = 975, .font = {fonts::TimesNewRoman, 15.75},
+             .accessibleDescription = QT_TR_NOOP("1000 個のドットを打つ")},
             {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("(1000 ドット/push)"),
              .left = 480, .top = 9360, .width = 1755, .height = 225,
              .font = {fonts::PGothic, 11.25}, .flags = AutoSize},
@@ -37,12 +40,15 @@ Form1::Form1()
              .flags = Centred | Opaque},
             {MCT_BOUND(Text3), .left = 3480, .top = 8280,
              .width = 1455, .height = 375, .font = {fonts::TimesNewRoman, 14.25},
-             .fore = colours::Red, .back = colours::PaleCyan},
+             .fore = colours::Red, .back = colours::PaleCyan,
+             .accessibleName = QT_TR_NOOP("円の内側のドット数")},
             {.name = "Line1", .kind = ControlKind::Line, .left = 3360, .top = 8760,
              .width = 5040, .height = 8760, .fore = colours::Black, .lineWidth = 2},
             {MCT_BOUND(Text2), .left = 3480, .top = 8880,
              .width = 1455, .height = 375, .font = {fonts::TimesNewRoman, 14.25},
-             .fore = colours::Black, .back = colours::PaleCyan},
+             .fore = colours::Black, .back = colours::PaleCyan,
+             .accessibleName = QT_TR_NOOP("ドット数"),
+             .accessibleDescription = QT_TR_NOOP("これまでに打ったドットの数")},
             {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("(ドット数)"), .left = 3720,
              .top = 9360, .width = 855, .height = 225, .font = {fonts::PGothic, 11.25},
              .flags = AutoSize},
@@ -51,7 +57,9 @@ Form1::Form1()
              .flags = Centred | Opaque},
             {MCT_BOUND(Text1), .left = 5520, .top = 8520,
              .width = 1335, .height = 495, .font = {fonts::TimesNewRoman, 14.25},
-             .fore = colours::Black, .back = colours::PaleCyan},
+             .fore = colours::Black, .back = colours::PaleCyan,
+             .accessibleName = QT_TR_NOOP("π の推定値"),
+             .accessibleDescription = QT_TR_NOOP("円の内側のドットの割合の 4 倍")},
             {MCT_BOUND(Command3), .text = QT_TR_NOOP("Reset"), .left = 7200,
              .top = 8400, .width = 1095, .height = 495, .font = {fonts::TimesNewRoman, 12}},
             {MCT_BOUND(Command2), .text = QT_TR_NOOP("EXIT"), .left = 7200,
@@ -114,6 +122,23 @@ void Form1::retranslate()
     // GO reads Continue from the first batch on, Reset or not.
     Command1->setText(continued_ ? tr("Continue") : tr("GO"));
     module_->redraw();
+    describePlot();
+}
+
+void Form1::resultsChanged()
+{
+    stats_->refreshIfShown();
+    describePlot();
+}
+
+void Form1::describePlot()
+{
+    const std::int64_t points = module_->History.empty() ? 0 : module_->History.back().points;
+    controls_.describe(
+        Picture1,
+        points == 0
+            ? QString()
+            : tr("%1 個のドット、円の内側に %2 個").arg(points).arg(module_->History.back().hits));
 }
 
 bool Form1::Load()
@@ -127,7 +152,7 @@ void Form1::Command1_Click()
     module_->RunBatch();
     continued_ = true;
     Command1->setText(tr("Continue"));
-    stats_->refreshIfShown();
+    resultsChanged();
 }
 
 void Form1::runBatches(int count)
@@ -142,7 +167,7 @@ void Form1::runBatches(int count)
         [this] {
             continued_ = true;
             Command1->setText(tr("Continue"));
-            stats_->refreshIfShown();
+            resultsChanged();
         });
 }
 
@@ -153,7 +178,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3})
         box->clear();
     module_->clearResults();
-    stats_->refreshIfShown();
+    resultsChanged();
 }
 
 } // namespace dartley

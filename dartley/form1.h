@@ -57,6 +57,10 @@ private:
     common::StatisticsWindow *stats_ = nullptr;
     // The statistics window's numbers and plot from the results so far.
     void updateStatistics();
+    // After a batch or Reset: what follows the results besides the text boxes.
+    void resultsChanged();
+    // The plot's counts for a screen reader.
+    void describePlot();
 };
 
 } // namespace dartley

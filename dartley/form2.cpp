@@ -75,7 +75,9 @@ Form2::Form2() : Form(Border::Dialog, QT_TR_NOOP("円周率 π"), 10710, 8790)
             {MCT_BOUND(Command1), .text = QT_TR_NOOP("OK"), .left = 4440,
              .top = 7560, .width = 1935, .height = 615, .font = {fonts::TimesNewRoman, 15.75}},
             {MCT_BOUND(Picture1), .left = 5880, .top = 240,
-             .width = 4095, .height = 3975, .back = colours::White},
+             .width = 4095, .height = 3975, .back = colours::White,
+             .accessibleName = QT_TR_NOOP("円と正方形の図"),
+             .accessibleDescription = QT_TR_NOOP("半径 r の円と、それに外接する一辺 2r の正方形")},
         });
     // clang-format on
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

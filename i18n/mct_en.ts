@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>common::Controls</name>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>common::Material</name>
     <message>
         <source>ICRU 軟部組織(&amp;T)</source>
@@ -286,6 +293,18 @@
         <source>標本数（対数目盛）</source>
         <translation>Number of samples (log scale)</translation>
     </message>
+    <message>
+        <source>収束の図</source>
+        <translation>Convergence plot</translation>
+    </message>
+    <message>
+        <source>%1：まだ点はありません</source>
+        <translation>%1: no points yet</translation>
+    </message>
+    <message>
+        <source>%1：%2 回分の点、真の値 %3、最後の値 %4</source>
+        <translation>%1: %2 points, true value %3, latest value %4</translation>
+    </message>
 </context>
 <context>
     <name>dartley::Form1</name>
@@ -340,6 +359,38 @@
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
+    </message>
+    <message>
+        <source>ドットの図</source>
+        <translation>Plot of the dots</translation>
+    </message>
+    <message>
+        <source>正方形と円の中に打ったドット：円の内側は赤、外側は青</source>
+        <translation>Random dots in a square with its inscribed circle: red inside the circle, blue outside</translation>
+    </message>
+    <message>
+        <source>1000 個のドットを打つ</source>
+        <translation>Scatter 1000 dots</translation>
+    </message>
+    <message>
+        <source>円の内側のドット数</source>
+        <translation>Dots inside the circle</translation>
+    </message>
+    <message>
+        <source>ドット数</source>
+        <translation>Dots</translation>
+    </message>
+    <message>
+        <source>これまでに打ったドットの数</source>
+        <translation>Dots scattered so far</translation>
+    </message>
+    <message>
+        <source>円の内側のドットの割合の 4 倍</source>
+        <translation>Four times the fraction of dots inside the circle</translation>
+    </message>
+    <message>
+        <source>%1 個のドット、円の内側に %2 個</source>
+        <translation>%1 dots, %2 inside the circle</translation>
     </message>
 </context>
 <context>
@@ -407,6 +458,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>円と正方形の図</source>
+        <translation>Circle and square</translation>
+    </message>
+    <message>
+        <source>半径 r の円と、それに外接する一辺 2r の正方形</source>
+        <translation>A circle of radius r inside a square of side 2r</translation>
     </message>
 </context>
 <context>
@@ -513,6 +572,50 @@
         <source>Continue</source>
         <translation>Continue</translation>
     </message>
+    <message>
+        <source>散乱光子の飛跡</source>
+        <translation>Tracks of the scattered photons</translation>
+    </message>
+    <message>
+        <source>相互作用点で散乱された光子の方向、角度目盛つき</source>
+        <translation>Directions of the photons scattered at the interaction point, on an angle scale</translation>
+    </message>
+    <message>
+        <source>散乱角の分布</source>
+        <translation>Distribution of the scattering angle</translation>
+    </message>
+    <message>
+        <source>散乱角のヒストグラム（赤）と理論分布（青）</source>
+        <translation>Histogram of the scattering angles (red) and the theoretical distribution (blue)</translation>
+    </message>
+    <message>
+        <source>光子エネルギー</source>
+        <translation>Photon energy</translation>
+    </message>
+    <message>
+        <source>光子エネルギー（keV）</source>
+        <translation>Photon energy in keV</translation>
+    </message>
+    <message>
+        <source>500 個の光子を散乱させる</source>
+        <translation>Scatter 500 photons</translation>
+    </message>
+    <message>
+        <source>散乱回数</source>
+        <translation>Number of scatterings</translation>
+    </message>
+    <message>
+        <source>これまでに散乱させた光子の数</source>
+        <translation>Photons scattered so far</translation>
+    </message>
+    <message>
+        <source>%1 keV、%2：最後の %3 個の光子の散乱方向</source>
+        <translation>%1 keV, %2: directions of the last %3 photons</translation>
+    </message>
+    <message>
+        <source>%1 個の光子：最も多いのは %2°〜%3°、平均 %4°</source>
+        <translation>%1 photons: most between %2° and %3°, mean %4°</translation>
+    </message>
 </context>
 <context>
     <name>rhunel::Form2</name>
@@ -539,6 +642,22 @@
     <message>
         <source>Next</source>
         <translation>Next</translation>
+    </message>
+    <message>
+        <source>干渉性散乱の微分断面積の式</source>
+        <translation>Formula of the coherent-scattering differential cross section</translation>
+    </message>
+    <message>
+        <source>原子形状因子を含む微分断面積の式と記号の説明</source>
+        <translation>The differential cross section with the atomic form factor, and what each symbol means</translation>
+    </message>
+    <message>
+        <source>原子と散乱の図</source>
+        <translation>Atom and scattering diagram</translation>
+    </message>
+    <message>
+        <source>干渉性散乱と非干渉性散乱の模式図</source>
+        <translation>Sketch of coherent and incoherent scattering</translation>
     </message>
 </context>
 <context>
@@ -598,6 +717,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>メインウィンドウの画面例</source>
+        <translation>Example of the main window</translation>
+    </message>
+    <message>
+        <source>操作方法の説明つきのメインウィンドウ</source>
+        <translation>The main window with notes on how to use it</translation>
     </message>
 </context>
 <context>
@@ -712,6 +839,62 @@ Input Photon energy in keV from %4 to 999.</translation>
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
+    </message>
+    <message>
+        <source>光子の飛跡</source>
+        <translation>Photon tracks</translation>
+    </message>
+    <message>
+        <source>物質の板に左から入る光子の自由行程</source>
+        <translation>Free paths of photons entering a slab of the material from the left</translation>
+    </message>
+    <message>
+        <source>透過率のグラフ</source>
+        <translation>Transmittance plot</translation>
+    </message>
+    <message>
+        <source>深さごとの透過率：サンプリング（赤）と exp(−μx)（青）、対数目盛</source>
+        <translation>Transmittance against depth: sampled (red) and exp(−μx) (blue), on a logarithmic scale</translation>
+    </message>
+    <message>
+        <source>光子エネルギー</source>
+        <translation>Photon energy</translation>
+    </message>
+    <message>
+        <source>光子エネルギー（keV）</source>
+        <translation>Photon energy in keV</translation>
+    </message>
+    <message>
+        <source>線減弱係数 μ</source>
+        <translation>Linear attenuation coefficient μ</translation>
+    </message>
+    <message>
+        <source>μ（1/cm）</source>
+        <translation>μ in 1/cm</translation>
+    </message>
+    <message>
+        <source>400 個の光子を送る</source>
+        <translation>Send 400 photons</translation>
+    </message>
+    <message>
+        <source>これまでに送った光子の数</source>
+        <translation>Photons sent so far</translation>
+    </message>
+    <message>
+        <source>理論値（cm）</source>
+        <translation>Theoretical value in cm</translation>
+    </message>
+    <message>
+        <source>サンプルした自由行程の平均（cm）</source>
+        <translation>Mean of the sampled free paths in cm</translation>
+    </message>
+    <message>
+        <source>%1 keV、%2：最後の %3 個の光子、平均自由行程 1/μ = %4 cm</source>
+        <translation>%1 keV, %2: the last %3 photons, mean free path 1/μ = %4 cm</translation>
+    </message>
+    <message>
+        <source>%1 個の光子のうち %2 cm に届いたのは %3 %（exp(−μx) では %4 %）</source>
+        <translation>Of %1 photons, %3 % reached %2 cm (exp(−μx): %4 %)</translation>
     </message>
 </context>
 <context>
@@ -842,6 +1025,14 @@ Input Photon energy in keV from %4 to 999.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>メインウィンドウの画面例</source>
+        <translation>Example of the main window</translation>
+    </message>
+    <message>
+        <source>操作方法の説明つきのメインウィンドウ</source>
+        <translation>The main window with notes on how to use it</translation>
     </message>
 </context>
 </TS>

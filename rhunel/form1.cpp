@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rhunel {
@@ -31,26 +32,35 @@ Form1::Form1(common::MaterialLoader loader)
         {
             {MCT_BOUND(Picture1), .left = 240, .top = 120,
              .width = 8895, .height = 5175, .font = Plot, .fore = colours::Black,
-             .back = colours::White, .flags = SunkenBorder, .scale = {5, 0, 594, 341}},
+             .back = colours::White, .flags = SunkenBorder, .scale = {5, 0, 594, 341},
+             .accessibleName = QT_TR_NOOP("散乱光子の飛跡"),
+             .accessibleDescription = QT_TR_NOOP("相互作用点で散乱された光子の方向、角度目盛つき")},
             {MCT_BOUND(Picture2), .left = 240, .top = 5400,
              .width = 8895, .height = 4815, .font = Plot, .fore = colours::Black,
-             .back = colours::White, .flags = SunkenBorder, .scale = {25, 0, 1025, 700}},
+             .back = colours::White, .flags = SunkenBorder, .scale = {25, 0, 1025, 700},
+             .accessibleName = QT_TR_NOOP("散乱角の分布"),
+             .accessibleDescription = QT_TR_NOOP("散乱角のヒストグラム（赤）と理論分布（青）")},
             {.name = "Label1", .kind = ControlKind::Label, .text = QT_TR_NOOP("Photon energy"), .left = 1440,
              .top = 10320, .width = 1815, .height = 375, .font = Caption},
             {MCT_BOUND(Text1), .text = "100", .left = 3360,
              .top = 10320, .width = 855, .height = 375, .font = Small, .fore = colours::Black,
-             .back = colours::White},
+             .back = colours::White,
+             .accessibleName = QT_TR_NOOP("光子エネルギー"),
+             .accessibleDescription = QT_TR_NOOP("光子エネルギー（keV）")},
             {.name = "Label2", .kind = ControlKind::Label, .text = QT_TR_NOOP("keV"), .left = 4320,
              .top = 10320, .width = 615, .height = 375, .font = Caption},
             {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 5280,
-             .top = 10320, .width = 2175, .height = 615, .font = Plot},
+             .top = 10320, .width = 2175, .height = 615, .font = Plot,
+             .accessibleDescription = QT_TR_NOOP("500 個の光子を散乱させる")},
             {MCT_BOUND(Command3), .text = QT_TR_NOOP("Clear"), .left = 7920,
              .top = 10320, .width = 1095, .height = 375, .font = Small},
             {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("Number of Scattering"),
              .left = 600, .top = 10680, .width = 2775, .height = 375, .font = Caption},
             {MCT_BOUND(Text2), .left = 3360, .top = 10680,
              .width = 1455, .height = 375, .font = Small, .fore = colours::Blue,
-             .back = colours::PaleYellow},
+             .back = colours::PaleYellow,
+             .accessibleName = QT_TR_NOOP("散乱回数"),
+             .accessibleDescription = QT_TR_NOOP("これまでに散乱させた光子の数")},
             {MCT_BOUND(Command2), .text = QT_TR_NOOP("EXIT"), .left = 7920,
              .top = 10800, .width = 1095, .height = 375, .font = Small},
             {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("500 回散乱 / クリック"),
@@ -124,6 +134,35 @@ Form1::~Form1() = default;
 void Form1::retranslate()
 {
     Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
+    describePlots();
+}
+
+void Form1::resultsChanged()
+{
+    stats_->refreshIfShown();
+    describePlots();
+}
+
+void Form1::describePlots()
+{
+    const Module2 &m = *module_;
+    if (m.PhotonCount == 0) {
+        controls_.describe(Picture1, QString());
+        controls_.describe(Picture2, QString());
+        return;
+    }
+    controls_.describe(Picture1, tr("%1 keV、%2：最後の %3 個の光子の散乱方向")
+                                     .arg(QString::number(m.PhotonEnergy), displayName(*m.Material))
+                                     .arg(PhotonsPerBatch));
+    // Bin k holds the angles in (k − 1, k] degrees.
+    const auto peak = std::max_element(m.AngleHistogram.begin() + 1, m.AngleHistogram.end());
+    const int k = static_cast<int>(peak - m.AngleHistogram.begin());
+    controls_.describe(Picture2,
+                       tr("%1 個の光子：最も多いのは %2°〜%3°、平均 %4°")
+                           .arg(m.PhotonCount)
+                           .arg(k - 1)
+                           .arg(k)
+                           .arg(QString::number(m.AngleSum / double(m.PhotonCount), 'f', 1)));
 }
 
 bool Form1::Load()
@@ -138,7 +177,7 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("20"));
-    stats_->refreshIfShown();
+    resultsChanged();
     return true;
 }
 
@@ -165,7 +204,7 @@ void Form1::runBatches(int count)
         },
         [this] {
             Command1->setText(tr("Continue"));
-            stats_->refreshIfShown();
+            resultsChanged();
         });
 }
 
@@ -183,7 +222,7 @@ bool Form1::useMaterial(const Material &material)
     Text1->setEnabled(true);
     Text2->clear();
     Command1->setText(tr("GO"));
-    stats_->refreshIfShown();
+    resultsChanged();
     return true;
 }
 
@@ -198,7 +237,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2})
         box->clear();
     Command1->setText(tr("GO"));
-    stats_->refreshIfShown();
+    resultsChanged();
 }
 
 } // namespace rhunel

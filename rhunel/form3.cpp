@@ -26,7 +26,9 @@ Form3::Form3(common::MaterialLoader loader)
         this,
         {
             {MCT_BOUND(Picture1), .left = 0, .top = 0,
-             .width = 7560, .height = 9420, .back = colours::White, .flags = SunkenBorder},
+             .width = 7560, .height = 9420, .back = colours::White, .flags = SunkenBorder,
+             .accessibleName = QT_TR_NOOP("メインウィンドウの画面例"),
+             .accessibleDescription = QT_TR_NOOP("操作方法の説明つきのメインウィンドウ")},
             {.name = "Line1", .kind = ControlKind::Line, .left = 7680, .top = 960, .width = 8400,
              .height = 960, .fore = colours::Blue, .lineWidth = 2},
             {.name = "Line2", .kind = ControlKind::Line, .left = 7680, .top = 960, .width = 7920,

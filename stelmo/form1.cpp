@@ -32,16 +32,22 @@ Form1::Form1(common::MaterialLoader loader)
             {MCT_BOUND(Picture1), .left = 240, .top = 120,
              .width = 10575, .height = 6495, .font = {fonts::TimesNewRoman, 15.75},
              .fore = colours::Black, .back = colours::White, .flags = SunkenBorder,
-             .scale = {0, 0, 1000, 430}},
+             .scale = {0, 0, 1000, 430},
+             .accessibleName = QT_TR_NOOP("光子の飛跡"),
+             .accessibleDescription = QT_TR_NOOP("物質の板に左から入る光子の自由行程")},
             {MCT_BOUND(Picture2), .left = 240, .top = 6720,
              .width = 10575, .height = 3495, .font = {fonts::TimesNewRoman, 15.75},
              .fore = colours::Black, .back = colours::White, .flags = SunkenBorder,
-             .scale = {0, 0, 1000, 500}},
+             .scale = {0, 0, 1000, 500},
+             .accessibleName = QT_TR_NOOP("透過率のグラフ"),
+             .accessibleDescription = QT_TR_NOOP("深さごとの透過率：サンプリング（赤）と exp(−μx)（青）、対数目盛")},
             {.name = "Label1", .kind = ControlKind::Label, .text = QT_TR_NOOP("Photon energy"), .left = 240,
              .top = 10320, .width = 1620, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {MCT_BOUND(Text1), .text = "100", .left = 2040,
              .top = 10320, .width = 855, .height = 375, .font = Tnr12, .fore = colours::Black,
-             .back = colours::PaleYellow},
+             .back = colours::PaleYellow,
+             .accessibleName = QT_TR_NOOP("光子エネルギー"),
+             .accessibleDescription = QT_TR_NOOP("光子エネルギー（keV）")},
             {.name = "Label2", .kind = ControlKind::Label, .text = QT_TR_NOOP("keV"), .left = 3000,
              .top = 10320, .width = 450, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {.name = "Label4", .kind = ControlKind::Label, .text = QT_TR_NOOP("μ"), .left = 3735,
@@ -49,32 +55,41 @@ Form1::Form1(common::MaterialLoader loader)
              .flags = Centred | AutoSize},
             {MCT_BOUND(Text3), .left = 4200, .top = 10320,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
-             .back = colours::PaleYellow},
+             .back = colours::PaleYellow,
+             .accessibleName = QT_TR_NOOP("線減弱係数 μ"),
+             .accessibleDescription = QT_TR_NOOP("μ（1/cm）")},
             {.name = "Label6", .kind = ControlKind::Label, .text = QT_TR_NOOP("cm"), .left = 5400,
              .top = 10320, .width = 345, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {.name = "Label7", .kind = ControlKind::Label, .text = QT_TR_NOOP("-1"), .left = 5760,
              .top = 10320, .width = 180, .height = 180, .font = {fonts::Gothic, 9},
              .flags = AutoSize},
             {MCT_BOUND(Command1), .text = QT_TR_NOOP("GO"), .left = 7200,
-             .top = 10280, .width = 2175, .height = 650, .font = {fonts::TimesNewRoman, 15.75}},
+             .top = 10280, .width = 2175, .height = 650, .font = {fonts::TimesNewRoman, 15.75},
+             .accessibleDescription = QT_TR_NOOP("400 個の光子を送る")},
             {MCT_BOUND(Command3), .text = QT_TR_NOOP("Reset"), .left = 9600,
              .top = 10280, .width = 1095, .height = 375, .font = Tnr12},
             {.name = "Label3", .kind = ControlKind::Label, .text = QT_TR_NOOP("Total Photons"), .left = 240,
              .top = 10680, .width = 1590, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {MCT_BOUND(Text2), .left = 2040, .top = 10680,
              .width = 1095, .height = 375, .font = Tnr12, .fore = colours::Blue,
-             .back = colours::PaleCyan},
+             .back = colours::PaleCyan,
+             .accessibleName = QT_TR_NOOP("光子数"),
+             .accessibleDescription = QT_TR_NOOP("これまでに送った光子の数")},
             {.name = "Label5", .kind = ControlKind::Label, .text = QT_TR_NOOP("mfp"), .left = 3675,
              .top = 10680, .width = 465, .height = 315, .font = Tnr1425,
              .flags = Centred | AutoSize},
             {MCT_BOUND(Text5), .left = 4200, .top = 10680,
              .width = 855, .height = 390, .font = Tnr12, .fore = colours::Blue,
-             .back = colours::PaleYellow},
+             .back = colours::PaleYellow,
+             .accessibleName = QT_TR_NOOP("平均自由行程 1/μ"),
+             .accessibleDescription = QT_TR_NOOP("理論値（cm）")},
             {.name = "Line1", .kind = ControlKind::Line, .left = 5160, .top = 11040,
              .width = 5520, .height = 10680, .fore = colours::Black, .lineWidth = 1},
             {MCT_BOUND(Text4), .left = 5640, .top = 10680,
              .width = 855, .height = 390, .font = Tnr12, .fore = colours::Blue,
-             .back = colours::PaleCyan},
+             .back = colours::PaleCyan,
+             .accessibleName = QT_TR_NOOP("サンプルの平均行程"),
+             .accessibleDescription = QT_TR_NOOP("サンプルした自由行程の平均（cm）")},
             {.name = "Label8", .kind = ControlKind::Label, .text = QT_TR_NOOP("cm"), .left = 6600,
              .top = 10680, .width = 345, .height = 315, .font = Tnr1425, .flags = AutoSize},
             {.name = "Label9", .kind = ControlKind::Label, .text = QT_TR_NOOP("400 phtons / click"),
@@ -149,6 +164,35 @@ Form1::~Form1() = default;
 void Form1::retranslate()
 {
     Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
+    describePlots();
+}
+
+void Form1::resultsChanged()
+{
+    stats_->refreshIfShown();
+    describePlots();
+}
+
+void Form1::describePlots()
+{
+    const Module1 &m = *module_;
+    if (m.PhotonCount == 0) {
+        controls_.describe(Picture1, QString());
+        controls_.describe(Picture2, QString());
+        return;
+    }
+    const double mu = attenuationCoefficient(m.table(), m.PhotonEnergy);
+    controls_.describe(Picture1, tr("%1 keV、%2：最後の %3 個の光子、平均自由行程 1/μ = %4 cm")
+                                     .arg(QString::number(m.PhotonEnergy), displayName(*m.Material))
+                                     .arg(PhotonsPerBatch)
+                                     .arg(formatFixed3(1 / mu)));
+    const DepthFraction f = fractionAtMeanFreePath(m.TransmittedCount, mu);
+    controls_.describe(Picture2,
+                       tr("%1 個の光子のうち %2 cm に届いたのは %3 %（exp(−μx) では %4 %）")
+                           .arg(m.PhotonCount)
+                           .arg(QString::number(f.depthCm, 'f', 1),
+                                QString::number(100 * f.sampled, 'f', 1),
+                                QString::number(100 * f.law, 'f', 1)));
 }
 
 bool Form1::Load()
@@ -162,7 +206,7 @@ bool Form1::Load()
     module_->Initialize(table);
     module_->DrawTrackFrame();
     Text1->setText(QStringLiteral("100"));
-    stats_->refreshIfShown();
+    resultsChanged();
     return true;
 }
 
@@ -191,7 +235,7 @@ void Form1::runBatches(int count)
         },
         [this] {
             Command1->setText(tr("Continue"));
-            stats_->refreshIfShown();
+            resultsChanged();
         });
 }
 
@@ -209,7 +253,7 @@ bool Form1::useMaterial(const Material &material)
     for (QLineEdit *box : {Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(tr("GO"));
-    stats_->refreshIfShown();
+    resultsChanged();
     return true;
 }
 
@@ -223,7 +267,7 @@ void Form1::Command3_Click()
     for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(tr("GO"));
-    stats_->refreshIfShown();
+    resultsChanged();
 }
 
 } // namespace stelmo

@@ -66,6 +66,11 @@ private:
     common::StatisticsWindow *stats_ = nullptr;
     // The statistics window's numbers and plot from the results so far.
     void updateStatistics();
+    // After a batch, Reset or a new material: what follows the results besides the
+    // text boxes.
+    void resultsChanged();
+    // What the plots show now, for a screen reader.
+    void describePlots();
     std::unique_ptr<Module1> module_;
 };
 

@@ -26,7 +26,9 @@ Form3::Form3(common::MaterialLoader loader)
         this,
         {
             {MCT_BOUND(Picture1), .left = 0, .top = 0,
-             .width = 8925, .height = 10365, .flags = SunkenBorder},
+             .width = 8925, .height = 10365, .flags = SunkenBorder,
+             .accessibleName = QT_TR_NOOP("メインウィンドウの画面例"),
+             .accessibleDescription = QT_TR_NOOP("操作方法の説明つきのメインウィンドウ")},
             {.name = "Label11", .kind = ControlKind::Label, .text = QT_TR_NOOP("Next Screen"), .left = 9960,
              .top = 600, .width = 1995, .height = 465, .font = {fonts::TimesNewRoman, 20.25},
              .fore = colours::Blue, .flags = AutoSize},

@@ -88,6 +88,22 @@ std::vector<QPointF> transmittancePoints(const DepthBins &bins)
     return points;
 }
 
+DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu)
+{
+    // Bin k holds the paths of at least (k - 1)/10 cm.
+    const double nearest = std::round(BinsPerCm / mu) + 1;
+    const int k = std::isfinite(nearest)
+                      ? static_cast<int>(std::clamp(nearest, 1.0, double(BinCount)))
+                      : BinCount;
+    DepthFraction f;
+    f.depthCm = (k - 1) / BinsPerCm;
+    f.sampled = bins[1] > 0 ? static_cast<double>(bins[static_cast<size_t>(k)]) /
+                                  static_cast<double>(bins[1])
+                            : std::numeric_limits<double>::quiet_NaN();
+    f.law = std::exp(-mu * f.depthCm);
+    return f;
+}
+
 EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table,
                             const QString &fileName)
 {

@@ -117,6 +117,16 @@ KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
 // an edge below the plot's floor lies on it.
 std::vector<QPointF> lawBand(double mu, std::int64_t n, int side);
 
+// The photons that reached the bin depth nearest the mean free path 1/μ (39.9 cm at
+// most), as a fraction of all, beside the law exp(−μ d) at that depth: about e^−1 when
+// the law holds and 1/μ lies on a bin. The sampled fraction is NaN before any photon.
+struct DepthFraction {
+    double depthCm = 0;
+    double sampled = 0;
+    double law = 0;
+};
+DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu);
+
 // The results as a table: the material, the energy, μ, 1/μ, the photons and the mean sampled path
 // as comments (with the mean's standard error and the KS distance), then per depth bin
 // k = 1..400: depth (k-1)/10 cm, the photons that reached it, bin k / bin 1,

@@ -7,9 +7,9 @@
 #include "tests/everywindow.h"
 #include "tests/testutil.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDir>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>

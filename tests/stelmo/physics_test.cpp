@@ -128,6 +128,39 @@ TEST(TransmittanceScale, DecadesAndBottomLine)
     EXPECT_GT(stelmo::lawLineEndX(0.17), 1000.0); // cut off at the box's right edge
 }
 
+// The fraction a screen reader hears: the bin nearest 1/μ, kept inside the slab.
+struct MeanPathCase {
+    const char *name;
+    double mu;
+    double depthCm;
+};
+
+class FractionAtMeanFreePath : public ::testing::TestWithParam<MeanPathCase> {};
+
+TEST_P(FractionAtMeanFreePath, ReadsTheBinNearestOneOverMu)
+{
+    // 1000 photons, bin k holding those that reached (k - 1)/10 cm: 1000 - 2 (k - 1).
+    stelmo::DepthBins bins{};
+    for (int k = 1; k <= stelmo::BinCount; ++k)
+        bins[static_cast<size_t>(k)] = 1000 - 2 * (k - 1);
+    const stelmo::DepthFraction f = stelmo::fractionAtMeanFreePath(bins, GetParam().mu);
+    EXPECT_DOUBLE_EQ(f.depthCm, GetParam().depthCm);
+    EXPECT_DOUBLE_EQ(f.sampled, (1000 - 20 * GetParam().depthCm) / 1000);
+    EXPECT_DOUBLE_EQ(f.law, std::exp(-GetParam().mu * GetParam().depthCm));
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, FractionAtMeanFreePath,
+                         ::testing::Values(MeanPathCase{"OnABin", 0.2, 5.0},
+                                           MeanPathCase{"RoundedToNearest", 0.169, 5.9},
+                                           MeanPathCase{"BelowTheFirstBin", 100.0, 0.0},
+                                           MeanPathCase{"BeyondTheSlab", 0.01, 39.9}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FractionAtMeanFreePath, NoPhotonsYet)
+{
+    EXPECT_TRUE(std::isnan(stelmo::fractionAtMeanFreePath(stelmo::DepthBins{}, 0.2).sampled));
+}
+
 struct EnergyCase {
     const char *name;
     const char *typed;
