@@ -72,7 +72,11 @@ check_tree() {
     local root=$1
     for program in dartley stelmo rhunel; do
         [ -x "$root/bin/$program" ] || fail "$root/bin/$program missing"
+        [ -f "$root/share/man/man1/$program.1.gz" ] || fail "$program manual page missing"
         starts "$root/bin/$program"
+    done
+    for doc in copyright changelog.gz; do
+        [ -f "$root/share/doc/monte-carlo-teaching/$doc" ] || fail "$doc not installed"
     done
     [ -f "$root/share/monte-carlo-teaching/ICRU4.dat" ] || fail "data file not installed"
     # title window's size and its Next button, information window's size and its OK
