@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -256,9 +257,18 @@ void Controls::place(const Built &built, double zoom) const
         return;
     case ControlKind::Label:
         built.widget->setFont(layoutFont(row.font, zoom));
-        // An auto-sized label grows to its text when the font runs wider than designed.
-        if (row.flags & AutoSize)
+        // An auto-sized label grows to its text when the font runs wider than designed,
+        // and down by what its line needs below the laid-out height. The text stays
+        // centred on that height, where the row puts it (its line box reaches as far
+        // above the label's top, hence the negative margin), and a descender below it
+        // (an English g or y) is no longer cut off.
+        if (row.flags & AutoSize) {
             r.setWidth(std::max(r.width(), built.widget->sizeHint().width()));
+            const int below =
+                std::max(0, (QFontMetrics(built.widget->font()).height() - r.height() + 1) / 2);
+            built.widget->setContentsMargins(0, -below, 0, 0);
+            r.setHeight(r.height() + below);
+        }
         built.widget->setGeometry(r);
         return;
     case ControlKind::TextBox:

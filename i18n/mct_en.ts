@@ -790,7 +790,7 @@ Input Photon energy in keV from %4 to 999.</translation>
     </message>
     <message>
         <source>400 phtons / click</source>
-        <translation>400 phtons / click</translation>
+        <translation>400 photons / click</translation>
     </message>
     <message>
         <source>EXIT</source>
