@@ -3,7 +3,6 @@
 
 #include "common/picturebox.h"
 
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -133,22 +132,10 @@ QFont layoutFont(const FontDef &font, double zoom)
     return f;
 }
 
-namespace {
-// A line only parts the window: a screen reader passes it by as a separator instead of
-// announcing an unnamed pane.
-QAccessibleInterface *lineAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("common::LineShape") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
-    return nullptr;
-}
-} // namespace
-
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget *parent)
     : QWidget(parent), colour_(colour)
 {
-    [[maybe_unused]] static const bool accessible =
-        (QAccessible::installFactory(lineAccessible), true);
+    installAccessibleRoles();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setLine(from, to, width);
@@ -258,14 +245,20 @@ void Controls::place(const Built &built, double zoom) const
     case ControlKind::Label:
         built.widget->setFont(layoutFont(row.font, zoom));
         // An auto-sized label grows to its text when the font runs wider than designed,
-        // and down by what its line needs below the laid-out height. The text stays
-        // centred on that height, where the row puts it (its line box reaches as far
-        // above the label's top, hence the negative margin), and a descender below it
-        // (an English g or y) is no longer cut off.
+        // and down by what its line needs below the laid-out height: its line box and
+        // the ink of its descenders (an English g or y), which may reach past the
+        // font's own descent. The text stays centred on the laid-out height, where the
+        // row puts it (its line box reaches as far above the label's top, hence the
+        // negative margin).
         if (row.flags & AutoSize) {
             r.setWidth(std::max(r.width(), built.widget->sizeHint().width()));
+            const QFontMetrics fm(built.widget->font());
+            const int baseline = (r.height() - fm.height()) / 2 + fm.ascent();
+            const int inkBottom =
+                baseline + fm.boundingRect(static_cast<QLabel *>(built.widget)->text()).bottom() +
+                2;
             const int below =
-                std::max(0, (QFontMetrics(built.widget->font()).height() - r.height() + 1) / 2);
+                std::max({0, (fm.height() - r.height() + 1) / 2, inkBottom - r.height()});
             built.widget->setContentsMargins(0, -below, 0, 0);
             r.setHeight(r.height() + below);
         }

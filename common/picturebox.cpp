@@ -245,19 +245,31 @@ struct PictureBox::Canvas {
 };
 
 namespace {
-// A plot or picture is a graphic to a screen reader, read by its name and description.
-QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+// What assistive technology is told a drawn control is: a plot or picture is a graphic,
+// read by its name and description; a line only parts the window, a separator to pass
+// by instead of an unnamed pane.
+QAccessibleInterface *drawnControlAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("common::PictureBox") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("common::PictureBox"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("common::LineShape"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
     return nullptr;
 }
 } // namespace
 
+void installAccessibleRoles()
+{
+    [[maybe_unused]] static const bool installed =
+        (QAccessible::installFactory(drawnControlAccessible), true);
+}
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent), list_(std::make_unique<Store>())
 {
-    [[maybe_unused]] static const bool accessible =
-        (QAccessible::installFactory(pictureAccessible), true);
+    installAccessibleRoles();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::TabFocus);

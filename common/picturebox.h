@@ -18,6 +18,10 @@ class QPaintDevice;
 
 namespace common {
 
+// Lets screen readers tell the drawn controls apart: picture boxes as graphics, line
+// shapes as separators. Their constructors call it; once is enough.
+void installAccessibleRoles();
+
 // A drawing surface with persistent output. Every operation is kept in a display list
 // (what was drawn since the last clear, in the box's own user coordinates) and painted
 // into a backing image at device-pixel size; only the touched rectangle is repainted,
