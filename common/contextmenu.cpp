@@ -56,12 +56,18 @@ ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer
 
 void ContextMenu::lockResultsWhileRunning(Pacer &pacer)
 {
-    auto lock = [this, &pacer] {
-        for (const QPointer<QAction> &a : resultEntries_)
-            if (a)
-                a->setEnabled(!pacer.running());
+    pacer_ = &pacer;
+    for (const QPointer<QAction> &a : resultEntries_)
+        greyWhileRunning(a);
+}
+
+void ContextMenu::greyWhileRunning(QAction *action)
+{
+    auto lock = [action = QPointer<QAction>(action), pacer = pacer_] {
+        if (action)
+            action->setEnabled(!pacer->running());
     };
-    connect(&pacer, &Pacer::stateChanged, this, lock);
+    connect(pacer_, &Pacer::stateChanged, this, lock);
     lock();
 }
 
@@ -121,9 +127,10 @@ QAction *ContextMenu::addRunBatch(QPushButton *go, const QList<QKeySequence> &mo
 
 QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material &)> choose)
 {
-    auto *sub = new QMenu(tr("材質(&M)"), menu_);
+    const Text title = [] { return tr("材質(&M)"); };
+    auto *sub = new QMenu(title(), menu_);
     menu_->insertMenu(pacingStart_, sub);
-    texts_.append({sub->menuAction(), [] { return tr("材質(&M)"); }});
+    texts_.append({sub->menuAction(), title});
     menu_->insertSeparator(pacingStart_);
     auto *group = new QActionGroup(this);
     auto current = std::make_shared<QPointer<QAction>>();
@@ -144,9 +151,8 @@ QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material
                 (*current)->setChecked(true);
         });
     }
-    auto lock = [sub, &pacer] { sub->setEnabled(!pacer.running()); };
-    connect(&pacer, &Pacer::stateChanged, this, lock);
-    lock();
+    pacer_ = &pacer;
+    greyWhileRunning(sub->menuAction());
     return sub;
 }
 
@@ -236,7 +242,10 @@ QAction *ContextMenu::addToggle(Text text, const QList<QKeySequence> &shortcuts,
 
 QAction *ContextMenu::addStatistics(StatisticsWindow &window, ExportSource exports)
 {
-    forPlotsOf(&window, std::move(exports));
+    ContextMenu *plots = forPlotsOf(&window, std::move(exports));
+    // Its CSV is the main window's: complete only between batches.
+    if (pacer_)
+        plots->lockResultsWhileRunning(*pacer_);
     addSeparator();
     return addEntry([] { return tr("統計ウィンドウ(&K)"); }, {QKeySequence(Qt::CTRL | Qt::Key_T)},
                     [&window] { window.toggle(); });
@@ -264,6 +273,10 @@ void ContextMenu::addLanguages()
     };
     refreshers_.push_back(check);
     check();
+    // A switch recomputes what the windows show from the results; inside a batch they
+    // are half counted.
+    if (pacer_)
+        greyWhileRunning(sub->menuAction());
 }
 
 void ContextMenu::aimAt(QWidget *widget)

@@ -244,23 +244,18 @@ void Controls::place(const Built &built, double zoom) const
         return;
     case ControlKind::Label:
         built.widget->setFont(layoutFont(row.font, zoom));
-        // An auto-sized label grows to its text when the font runs wider than designed,
-        // and down by what its line needs below the laid-out height: its line box and
-        // the ink of its descenders (an English g or y), which may reach past the
-        // font's own descent. The text stays centred on the laid-out height, where the
-        // row puts it (its line box reaches as far above the label's top, hence the
-        // negative margin).
+        // An auto-sized label grows to its text when the font runs wider than designed.
+        // A transparent one also reaches down as far as the ink of its descenders (an
+        // English g or y, which may pass the font's own descent): the text is aligned
+        // to the top, so it stays where the row puts it and is no longer cut off.
         if (row.flags & AutoSize) {
-            r.setWidth(std::max(r.width(), built.widget->sizeHint().width()));
-            const QFontMetrics fm(built.widget->font());
-            const int baseline = (r.height() - fm.height()) / 2 + fm.ascent();
-            const int inkBottom =
-                baseline + fm.boundingRect(static_cast<QLabel *>(built.widget)->text()).bottom() +
-                2;
-            const int below =
-                std::max({0, (fm.height() - r.height() + 1) / 2, inkBottom - r.height()});
-            built.widget->setContentsMargins(0, -below, 0, 0);
-            r.setHeight(r.height() + below);
+            auto *label = static_cast<QLabel *>(built.widget);
+            r.setWidth(std::max(r.width(), label->sizeHint().width()));
+            if (!(row.flags & Opaque)) {
+                const QFontMetrics fm(label->font());
+                const int inkBottom = fm.ascent() + fm.boundingRect(label->text()).bottom() + 2;
+                r.setHeight(std::max(r.height(), inkBottom));
+            }
         }
         built.widget->setGeometry(r);
         return;

@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>(1000 ドット/push)</source>
-        <translation>(1000 dots/push)</translation>
+        <translation>(1000 dots per click)</translation>
     </message>
     <message>
         <source>π＝4×</source>
@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>円の面積は赤点の数に，正方形の面積は赤点＋青点の数に比例する。</source>
-        <translation>The circle&apos;s area is proportional to the red dots, the square&apos;s to all dots.</translation>
+        <translation>Circle area ∝ number of red dots; square area ∝ number of all dots.</translation>
     </message>
     <message>
         <source>これを上式に代入することにより，円周率の近似値が計算できる．</source>
@@ -483,7 +483,7 @@
     <name>rhunel::EnergyEntry</name>
     <message>
         <source>  Input Photon energy  </source>
-        <translation>  Input Photon energy  </translation>
+        <translation>  Enter the photon energy  </translation>
     </message>
     <message>
         <source>  Photon energy: above %1 keV and below %2 keV  </source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>Number of Scattering</source>
-        <translation>Number of Scattering</translation>
+        <translation>Number of scatterings</translation>
     </message>
     <message>
         <source>EXIT</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>② OK（Continue）ボタンをクリック</source>
-        <translation>② Click the OK (Continue) button.</translation>
+        <translation>② Click GO (then Continue).</translation>
     </message>
     <message>
         <source>１回クリックすると500個の光子が</source>
@@ -731,19 +731,19 @@
     <name>stelmo::EnergyEntry</name>
     <message>
         <source>Input Photon energy</source>
-        <translation>Input Photon energy</translation>
+        <translation>Enter the photon energy</translation>
     </message>
     <message>
         <source>The photon energy must be greater than 0 keV (&quot;%1&quot; reads as %2 keV).
 Input Photon energy in keV, for example 100.</source>
         <translation>The photon energy must be greater than 0 keV (&quot;%1&quot; reads as %2 keV).
-Input Photon energy in keV, for example 100.</translation>
+Enter the photon energy in keV, for example 100.</translation>
     </message>
     <message>
         <source>%1 gives no usable attenuation coefficient at %2 keV (μ = %3).
 Input Photon energy in keV from %4 to 999.</source>
         <translation>%1 gives no usable attenuation coefficient at %2 keV (μ = %3).
-Input Photon energy in keV from %4 to 999.</translation>
+Enter the photon energy in keV from %4 to 999.</translation>
     </message>
 </context>
 <context>
@@ -925,7 +925,7 @@ Input Photon energy in keV from %4 to 999.</translation>
     </message>
     <message>
         <source>で表される．この x が自由行程長（fpl）である．</source>
-        <translation>This x is the free path length (fpl).</translation>
+        <translation>where this x is the free path length (fpl).</translation>
     </message>
     <message>
         <source>平均自由行程（mean free path, mfp）は次式で算出できる．</source>
@@ -984,7 +984,7 @@ Input Photon energy in keV from %4 to 999.</translation>
     </message>
     <message>
         <source>② OK (Continue) ボタンをクリック</source>
-        <translation>② Click the OK (Continue) button.</translation>
+        <translation>② Click GO (then Continue).</translation>
     </message>
     <message>
         <source>被射体に対する μ が表示される．</source>

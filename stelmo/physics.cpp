@@ -90,10 +90,11 @@ std::vector<QPointF> transmittancePoints(const DepthBins &bins)
 
 DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu)
 {
-    // Bin k holds the paths of at least (k - 1)/10 cm.
+    // Bin k holds the paths of at least (k - 1)/10 cm; bin 1 holds every path, so the
+    // shallowest depth that says anything is bin 2's 0.1 cm (lead's 1/μ is 0.016 cm).
     const double nearest = std::round(BinsPerCm / mu) + 1;
     const int k = std::isfinite(nearest)
-                      ? static_cast<int>(std::clamp(nearest, 1.0, double(BinCount)))
+                      ? static_cast<int>(std::clamp(nearest, 2.0, double(BinCount)))
                       : BinCount;
     DepthFraction f;
     f.depthCm = (k - 1) / BinsPerCm;

@@ -523,4 +523,36 @@ template <class Form> void noMaterialSwitchDuringABatch(Form &form)
     EXPECT_TRUE(materialMenu(form)->isEnabled()) << "live again after the batch";
 }
 
+// Inside a batch the counts are half made: neither the statistics window's CSV nor a
+// language switch (which recomputes what every window shows) is offered then.
+template <class Form> void noRecomputingDuringABatch(Form &form)
+{
+    QAction *language = nullptr;
+    for (QAction *a : form.contextMenu().menu()->actions())
+        if (a->menu() && a->text() == QStringLiteral("言語(&L)"))
+            language = a;
+    QAction *statisticsCsv = nullptr;
+    for (QAction *a : form.statistics().actions())
+        if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_S)))
+            statisticsCsv = a;
+    ASSERT_NE(language, nullptr);
+    ASSERT_NE(statisticsCsv, nullptr);
+    bool languageLive = false, csvLive = false;
+    int turns = 0;
+    Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        ++turns;
+        languageLive = languageLive || language->isEnabled();
+        csvLive = csvLive || statisticsCsv->isEnabled();
+        return true;
+    });
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    EXPECT_GT(turns, 0);
+    EXPECT_FALSE(languageLive);
+    EXPECT_FALSE(csvLive);
+    EXPECT_TRUE(language->isEnabled()) << "live again after the batch";
+    EXPECT_TRUE(statisticsCsv->isEnabled());
+}
+
 } // namespace batchkeys

@@ -72,6 +72,11 @@ TEST_F(RhunelMaterials, UnreadableFileKeepsTheCurrentMaterial)
 
 TEST_F(RhunelMaterials, NoSwitchWhileABatchRuns) { batchkeys::noMaterialSwitchDuringABatch(form); }
 
+TEST_F(RhunelMaterials, NoLanguageSwitchOrStatisticsCsvWhileABatchRuns)
+{
+    batchkeys::noRecomputingDuringABatch(form);
+}
+
 TEST_F(RhunelMaterials, TenBatchesAtOnceRunUnpacedButTheLast)
 {
     batchkeys::tenBatchesAtOnce(form, rhunel::PhotonsPerBatch);

@@ -67,6 +67,11 @@ TEST_F(StelmoMaterials, UnreadableFileKeepsTheCurrentMaterial)
 
 TEST_F(StelmoMaterials, NoSwitchWhileABatchRuns) { batchkeys::noMaterialSwitchDuringABatch(form); }
 
+TEST_F(StelmoMaterials, NoLanguageSwitchOrStatisticsCsvWhileABatchRuns)
+{
+    batchkeys::noRecomputingDuringABatch(form);
+}
+
 TEST_F(StelmoMaterials, TenBatchesAtOnceRunUnpacedButTheLast)
 {
     batchkeys::tenBatchesAtOnce(form, stelmo::PhotonsPerBatch);

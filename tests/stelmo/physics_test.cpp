@@ -152,7 +152,7 @@ TEST_P(FractionAtMeanFreePath, ReadsTheBinNearestOneOverMu)
 INSTANTIATE_TEST_SUITE_P(Depths, FractionAtMeanFreePath,
                          ::testing::Values(MeanPathCase{"OnABin", 0.2, 5.0},
                                            MeanPathCase{"RoundedToNearest", 0.169, 5.9},
-                                           MeanPathCase{"BelowTheFirstBin", 100.0, 0.0},
+                                           MeanPathCase{"ShallowerThanTheFirstBin", 60.0, 0.1},
                                            MeanPathCase{"BeyondTheSlab", 0.01, 39.9}),
                          [](const auto &info) { return std::string(info.param.name); });
 
