@@ -64,17 +64,21 @@ Language startupLanguage()
 
 void setLanguage(Language language, bool remember)
 {
-    QTranslator &english = englishTranslator();
-    if (language == Language::English) {
-        if (english.isEmpty() && !english.load(QStringLiteral(":/i18n/mct_en.qm")))
-            qWarning("the English translation is missing from the program");
-        QCoreApplication::installTranslator(&english);
-    } else {
-        QCoreApplication::removeTranslator(&english);
+    // The language in use chosen again changes nothing on screen: no window redraws
+    // (Dartley's would replay every dot).
+    if (language != current) {
+        QTranslator &english = englishTranslator();
+        if (language == Language::English) {
+            if (english.isEmpty() && !english.load(QStringLiteral(":/i18n/mct_en.qm")))
+                qWarning("the English translation is missing from the program");
+            QCoreApplication::installTranslator(&english);
+        } else {
+            QCoreApplication::removeTranslator(&english);
+        }
+        current = language;
+        // Every window retranslates now, not at the next turn of the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
-    current = language;
-    // Every window retranslates now, not at the next turn of the event loop.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     if (remember) {
         QSettings(settingsName, settingsName)
             .setValue(languageKey,

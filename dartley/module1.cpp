@@ -58,7 +58,7 @@ void Module1::redraw()
     common::RandomGenerator replay{Random};
     replay.RandomInit();
     drawEmptyPlot();
-    for (int b = 1; b < BatchNumber; ++b) {
+    for (std::int64_t b = 1; b < BatchNumber; ++b) {
         drawBatch(replay, nullptr);
         drawFrame();
         controls_.Picture1->setDrawWidth(1);

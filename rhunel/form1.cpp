@@ -219,11 +219,16 @@ bool Form1::useMaterial(const Material &material)
     // As Clear, but the typed energy stays for the next batch.
     Picture2->clear();
     module_->DrawTrackFrame();
+    showClearedResults();
+    return true;
+}
+
+void Form1::showClearedResults()
+{
     Text1->setEnabled(true);
     Text2->clear();
     Command1->setText(tr("GO"));
     resultsChanged();
-    return true;
 }
 
 void Form1::Command2_Click() { quitProgram(); }
@@ -233,11 +238,8 @@ void Form1::Command3_Click()
     Picture2->clear();
     module_->DrawTrackFrame();
     module_->clearResults();
-    Text1->setEnabled(true);
-    for (QLineEdit *box : {Text1, Text2})
-        box->clear();
-    Command1->setText(tr("GO"));
-    resultsChanged();
+    Text1->clear();
+    showClearedResults();
 }
 
 } // namespace rhunel

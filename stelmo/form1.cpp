@@ -249,25 +249,29 @@ bool Form1::useMaterial(const Material &material)
     module_->useMaterial(material, table);
     // As Reset, but the typed energy stays for the next batch.
     module_->DrawTrackFrame();
+    showClearedResults();
+    return true;
+}
+
+void Form1::showClearedResults()
+{
     Text1->setEnabled(true);
     for (QLineEdit *box : {Text2, Text3, Text4, Text5})
         box->clear();
     Command1->setText(tr("GO"));
     resultsChanged();
-    return true;
 }
 
 void Form1::Command2_Click() { quitProgram(); }
 
 void Form1::Command3_Click()
 {
+    // The frame first: it finds the count not yet 0 and leaves the path sums to the
+    // next batch's frame.
     module_->DrawTrackFrame();
     module_->clearResults();
-    Text1->setEnabled(true);
-    for (QLineEdit *box : {Text1, Text2, Text3, Text4, Text5})
-        box->clear();
-    Command1->setText(tr("GO"));
-    resultsChanged();
+    Text1->clear();
+    showClearedResults();
 }
 
 } // namespace stelmo

@@ -71,6 +71,9 @@ private:
     void resultsChanged();
     // What the plots show now, for a screen reader.
     void describePlots();
+    // After Reset/Clear or a new material, the plots drawn empty: the result boxes
+    // emptied, the energy box open again, GO.
+    void showClearedResults();
     std::unique_ptr<Module1> module_;
 };
 

@@ -118,8 +118,9 @@ KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
 std::vector<QPointF> lawBand(double mu, std::int64_t n, int side);
 
 // The photons that reached the bin depth nearest the mean free path 1/μ (0.1 cm at
-// least, 39.9 cm at most), as a fraction of all, beside the law exp(−μ d) at that depth: about e^−1 when
-// the law holds and 1/μ lies on a bin. The sampled fraction is NaN before any photon.
+// least, 39.9 cm at most), as a fraction of all, beside the law exp(−μ d) at that
+// depth: about e^−1 when the law holds and 1/μ lies on a bin. The sampled fraction is
+// NaN before any photon.
 struct DepthFraction {
     double depthCm = 0;
     double sampled = 0;
