@@ -36,10 +36,7 @@ void Module2::Initialize(const common::MaterialTable &table)
 {
     Pi = ModulePi;
     Random.RandomInit();
-    MomentumTransfer = table.MomentumTransfer;
-    CumulativeWeight = table.CumulativeWeight;
-    FormFactor = table.FormFactor;
-    CumulativeTotal = CumulativeWeight[GridRows];
+    takeTable(table);
     AngleHistogram.fill(0);
     AngleSum = 0;
     AngleSquareSum = 0;
@@ -48,11 +45,16 @@ void Module2::Initialize(const common::MaterialTable &table)
 void Module2::useMaterial(const common::Material &material, const common::MaterialTable &table)
 {
     Material = &material;
+    takeTable(table);
+    clearResults();
+}
+
+void Module2::takeTable(const common::MaterialTable &table)
+{
     MomentumTransfer = table.MomentumTransfer;
     CumulativeWeight = table.CumulativeWeight;
     FormFactor = table.FormFactor;
     CumulativeTotal = CumulativeWeight[GridRows];
-    clearResults();
 }
 
 void Module2::clearResults()

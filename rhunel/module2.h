@@ -86,6 +86,8 @@ public:
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
 
 private:
+    // The form-factor blocks of a material file: at start-up and for another material.
+    void takeTable(const common::MaterialTable &table);
     Module2Controls controls_;
 };
 

@@ -39,8 +39,7 @@ void printDepthLabels(common::PictureBox &p, double y)
 void Module1::Initialize(const common::MaterialTable &table)
 {
     Random.RandomInit();
-    RowCount = table.RowCount;
-    AttenuationTable = table.AttenuationTable;
+    takeTable(table);
     PhotonCount = 0;
     TransmittedCount.fill(0);
 }
@@ -48,9 +47,14 @@ void Module1::Initialize(const common::MaterialTable &table)
 void Module1::useMaterial(const common::Material &material, const common::MaterialTable &table)
 {
     Material = &material;
+    takeTable(table);
+    clearResults();
+}
+
+void Module1::takeTable(const common::MaterialTable &table)
+{
     RowCount = table.RowCount;
     AttenuationTable = table.AttenuationTable;
-    clearResults();
 }
 
 common::MaterialTable Module1::table() const

@@ -79,6 +79,8 @@ public:
     std::vector<QPointF> MeanHistory;
 
 private:
+    // The attenuation rows of a material file: at start-up and for another material.
+    void takeTable(const common::MaterialTable &table);
     Module1Controls controls_;
 };
 
