@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Google Benchmark inside a QApplication, so benchmarks can drive real windows.
-#include "common/application.h"
+#include "common/gui/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

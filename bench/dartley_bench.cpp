@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 #include "dartley/form1.h"
 #include "dartley/form2.h"
 

@@ -3,7 +3,7 @@
 // dialog aside): PNG at twice its size (range 0) or SVG (range 1).
 #pragma once
 
-#include "common/exports.h"
+#include "common/gui/exports.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

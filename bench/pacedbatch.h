@@ -3,7 +3,7 @@
 // the click to its end, with the CPU time the process spent meanwhile.
 #pragma once
 
-#include "common/pacer.h"
+#include "common/gui/pacer.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/materials.h"
-#include "common/picturebox.h"
+#include "common/core/materials.h"
+#include "common/gui/application.h"
+#include "common/gui/picturebox.h"
 #include "rhunel/form1.h"
 #include "rhunel/physics.h"
 

@@ -2,7 +2,7 @@
 // The statistics window's costs: its refresh after a batch while open, and opening it.
 #pragma once
 
-#include "common/statswindow.h"
+#include "common/gui/statswindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

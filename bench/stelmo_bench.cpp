@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/materialfile.h"
-#include "common/materials.h"
-#include "common/picturebox.h"
+#include "common/core/materialfile.h"
+#include "common/core/materials.h"
+#include "common/gui/application.h"
+#include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
 
 #include "bench/exportbench.h"

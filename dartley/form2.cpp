@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dartley/form2.h"
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 #include "dartley/form1.h"
 
 #include <QPushButton>

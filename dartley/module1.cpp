@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dartley/module1.h"
 
-#include "common/numbertext.h"
-#include "common/picturebox.h"
+#include "common/core/numbertext.h"
+#include "common/gui/picturebox.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

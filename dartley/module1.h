@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/randomgenerator.h"
+#include "common/core/randomgenerator.h"
 #include "dartley/physics.h"
 
 #include <cstdint>

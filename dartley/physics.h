@@ -3,8 +3,8 @@
 // hits the circle, and the estimate 4 x hits / points.
 #pragma once
 
-#include "common/csv.h"
-#include "common/randomgenerator.h"
+#include "common/core/csv.h"
+#include "common/core/randomgenerator.h"
 
 #include <cstdint>
 #include <vector>

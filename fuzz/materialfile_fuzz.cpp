@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Whatever a data file holds, the reader either reports what is wrong or returns a
 // table that keeps the promises the programs rely on; it never crashes.
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Whatever a user types, the numeric reading returns a number (possibly infinite)
 // and never crashes; formatting any such number stays within its pattern.
-#include "common/numbertext.h"
+#include "common/core/numbertext.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/form1.h"
 
-#include "common/application.h"
-#include "common/batchlock.h"
-#include "common/numbertext.h"
-#include "common/picturebox.h"
+#include "common/core/numbertext.h"
+#include "common/gui/application.h"
+#include "common/gui/batchlock.h"
+#include "common/gui/picturebox.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/contextmenu.h"
-#include "common/form.h"
-#include "common/pacer.h"
-#include "common/statswindow.h"
+#include "common/gui/contextmenu.h"
+#include "common/gui/form.h"
+#include "common/gui/pacer.h"
+#include "common/gui/statswindow.h"
 #include "rhunel/module2.h"
 
 #include <memory>

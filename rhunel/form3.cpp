@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/form3.h"
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 #include "rhunel/form1.h"
 
-#include "common/language.h"
+#include "common/gui/language.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/form.h"
+#include "common/gui/form.h"
 #include "rhunel/module2.h"
 
 #include <memory>

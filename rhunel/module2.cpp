@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/module2.h"
 
-#include "common/pacer.h"
-#include "common/picturebox.h"
+#include "common/gui/pacer.h"
+#include "common/gui/picturebox.h"
 
 #include <QLineEdit>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/materialfile.h"
-#include "common/randomgenerator.h"
+#include "common/core/materialfile.h"
+#include "common/core/randomgenerator.h"
 #include "rhunel/physics.h"
 #include "rhunel/statistics.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/physics.h"
 
-#include "common/numbertext.h"
+#include "common/core/numbertext.h"
 
 #include <QCoreApplication>
 #include <algorithm>

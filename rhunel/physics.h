@@ -8,9 +8,9 @@
 // judges a table by.
 #pragma once
 
-#include "common/csv.h"
-#include "common/materialfile.h"
-#include "common/randomgenerator.h"
+#include "common/core/csv.h"
+#include "common/core/materialfile.h"
+#include "common/core/randomgenerator.h"
 
 #include <QPointF>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/statistics.h"
 
-#include "common/statmath.h"
+#include "common/core/statmath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // expected counts per 1-degree bin, χ² with its p-value, the mean angle.
 #pragma once
 
-#include "common/materials.h"
+#include "common/core/materials.h"
 #include "rhunel/physics.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "stelmo/form3.h"
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 
-#include "common/language.h"
+#include "common/gui/language.h"
 
 #include <QImage>
 #include <QPushButton>

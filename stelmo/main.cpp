@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/language.h"
+#include "common/gui/application.h"
+#include "common/gui/language.h"
 #include "stelmo/form2.h"
 
 #include <QApplication>

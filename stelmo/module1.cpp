@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "stelmo/module1.h"
 
-#include "common/numbertext.h"
-#include "common/pacer.h"
-#include "common/picturebox.h"
+#include "common/core/numbertext.h"
+#include "common/gui/pacer.h"
+#include "common/gui/picturebox.h"
 
 #include <QLineEdit>
 

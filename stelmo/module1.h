@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/materialfile.h"
-#include "common/materials.h"
-#include "common/randomgenerator.h"
+#include "common/core/materialfile.h"
+#include "common/core/materials.h"
+#include "common/core/randomgenerator.h"
 #include "stelmo/physics.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "stelmo/physics.h"
 
-#include "common/numbertext.h"
-#include "common/randomgenerator.h"
+#include "common/core/numbertext.h"
+#include "common/core/randomgenerator.h"
 
 #include <QCoreApplication>
 #include <algorithm>

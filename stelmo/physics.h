@@ -4,9 +4,9 @@
 // photon energy. Lengths in cm, energies in keV, μ in 1/cm.
 #pragma once
 
-#include "common/csv.h"
-#include "common/materialfile.h"
-#include "common/materials.h"
+#include "common/core/csv.h"
+#include "common/core/materialfile.h"
+#include "common/core/materials.h"
 
 #include <QPointF>
 #include <QString>

@@ -3,12 +3,12 @@
 // Rhunel): the same checks for both, each program's test calls them on its window.
 #pragma once
 
-#include "common/contextmenu.h"
-#include "common/csv.h"
-#include "common/exports.h"
-#include "common/materialfile.h"
-#include "common/materials.h"
-#include "common/pacer.h"
+#include "common/core/csv.h"
+#include "common/core/materialfile.h"
+#include "common/core/materials.h"
+#include "common/gui/contextmenu.h"
+#include "common/gui/exports.h"
+#include "common/gui/pacer.h"
 #include "tests/testutil.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // all (the window tests' data tables stand in for the shipped file).
 #pragma once
 
-#include "common/form.h"
+#include "common/gui/form.h"
 #include "dartley/form1.h"
 #include "dartley/form2.h"
 #include "rhunel/form1.h"

@@ -3,8 +3,8 @@
 // control moved, resized, recoloured or re-lettered shows up by name.
 #pragma once
 
-#include "common/formkit.h"
-#include "common/picturebox.h"
+#include "common/gui/formkit.h"
+#include "common/gui/picturebox.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 // so a failure can be replayed exactly from the seed and event index it prints.
 #pragma once
 
-#include "common/application.h"
+#include "common/gui/application.h"
 #include "tests/testutil.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Runs GoogleTest inside a QApplication, so window tests can create real widgets.
-#include "common/application.h"
+#include "common/gui/application.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Small helpers the window tests of every program share.
 #pragma once
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -2,8 +2,8 @@
 // What a screen reader finds: every control named, the plots described by what they
 // show now, the statistics as plain words; read through QAccessible as an assistive
 // technology would.
-#include "common/language.h"
-#include "common/picturebox.h"
+#include "common/gui/language.h"
+#include "common/gui/picturebox.h"
 #include "stelmo/physics.h"
 #include "tests/everywindow.h"
 #include "tests/testutil.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/form.h"
-#include "common/formkit.h"
-#include "common/picturebox.h"
+#include "common/gui/application.h"
+#include "common/gui/form.h"
+#include "common/gui/formkit.h"
+#include "common/gui/picturebox.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/pacer.h"
+#include "common/gui/pacer.h"
 
 #include <gtest/gtest.h>
 

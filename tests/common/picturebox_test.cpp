@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "common/palette.h"
-#include "common/picturebox.h"
+#include "common/gui/palette.h"
+#include "common/gui/picturebox.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/palette.h"
-#include "common/picturebox.h"
+#include "common/gui/application.h"
+#include "common/gui/palette.h"
+#include "common/gui/picturebox.h"
 #include "dartley/form1.h"
 #include "dartley/form2.h"
 

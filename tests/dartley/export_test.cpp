@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Dartley's results and plot as they leave the window.
-#include "common/exports.h"
-#include "common/picturebox.h"
-#include "common/statswindow.h"
+#include "common/gui/exports.h"
+#include "common/gui/picturebox.h"
+#include "common/gui/statswindow.h"
 #include "dartley/form1.h"
 #include "tests/exportcheck.h"
 

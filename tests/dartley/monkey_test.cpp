@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
+#include "common/gui/application.h"
 #include "dartley/form1.h"
 #include "tests/monkey.h"
 

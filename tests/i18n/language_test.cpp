@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The language a program speaks: chosen from the locale or the saved choice, English
 // laid out inside every window, and switched at run time there and back.
-#include "common/contextmenu.h"
-#include "common/language.h"
-#include "common/picturebox.h"
+#include "common/gui/contextmenu.h"
+#include "common/gui/language.h"
+#include "common/gui/picturebox.h"
 #include "tests/everywindow.h"
 #include "tests/testutil.h"
 

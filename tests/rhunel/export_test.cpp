@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Rhunel's results as they leave the window.
-#include "common/palette.h"
-#include "common/picturebox.h"
-#include "common/statswindow.h"
+#include "common/gui/palette.h"
+#include "common/gui/picturebox.h"
+#include "common/gui/statswindow.h"
 #include "rhunel/form1.h"
 #include "tests/exportcheck.h"
 #include "tests/rhunel/synthetictable.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The agreement statistics of the angular distribution, judged on known cases and on
 // many independent runs of the sampler.
-#include "common/materialfile.h"
-#include "common/statmath.h"
+#include "common/core/materialfile.h"
+#include "common/core/statmath.h"
 #include "rhunel/statistics.h"
 #include "tests/rhunel/synthetictable.h"
 

@@ -6,7 +6,7 @@
 // F(x)^2 d(x^2), taken numerically.
 #pragma once
 
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // What leaves Stelmo's main window: CSV results, pictures, the clipboard; and zoom.
-#include "common/exports.h"
-#include "common/numbertext.h"
-#include "common/palette.h"
-#include "common/picturebox.h"
-#include "common/statswindow.h"
+#include "common/core/numbertext.h"
+#include "common/gui/exports.h"
+#include "common/gui/palette.h"
+#include "common/gui/picturebox.h"
+#include "common/gui/statswindow.h"
 #include "stelmo/form1.h"
 #include "stelmo/physics.h"
 #include "tests/exportcheck.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The free paths the program samples, judged as a physicist would judge any sampler
 // of the exponential law: by the mean and by the fraction that gets deep.
-#include "common/randomgenerator.h"
+#include "common/core/randomgenerator.h"
 #include "stelmo/physics.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Other materials and runs of many batches in the main window.
-#include "common/numbertext.h"
+#include "common/core/numbertext.h"
 #include "stelmo/form1.h"
 #include "tests/batchkeys.h"
 #include "tests/stelmo/tissuetable.h"

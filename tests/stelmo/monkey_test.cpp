@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/numbertext.h"
+#include "common/core/numbertext.h"
+#include "common/gui/application.h"
 #include "stelmo/form1.h"
 #include "tests/monkey.h"
 #include "tests/stelmo/tissuetable.h"

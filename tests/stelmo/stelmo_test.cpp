@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
-#include "common/palette.h"
-#include "common/picturebox.h"
-#include "common/randomgenerator.h"
+#include "common/core/randomgenerator.h"
+#include "common/gui/application.h"
+#include "common/gui/palette.h"
+#include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
 #include "stelmo/form2.h"
 #include "stelmo/form3.h"

@@ -4,7 +4,7 @@
 // without depending on the shipped data file.
 #pragma once
 
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The shipped material files, judged by what Stelmo and Rhunel compute from them.
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 #include "rhunel/physics.h"
 #include "stelmo/physics.h"
 #ifdef MCT_HAVE_XRL

@@ -2,8 +2,8 @@
 // Grabs each program's main window after a few batches, for the README:
 //   docshots OUTDIR      (run from the data/ folder, where the programs find ICRU4.dat)
 // and the same two photon programs in other materials, for the teachers' comparison.
-#include "common/application.h"
-#include "common/materials.h"
+#include "common/core/materials.h"
+#include "common/gui/application.h"
 #include "dartley/form1.h"
 #include "rhunel/form1.h"
 #include "stelmo/form1.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/materialgen/design.h"
 
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 #include "rhunel/physics.h"
 #include "stelmo/physics.h"
 

@@ -2,7 +2,7 @@
 // Writes the material tables that Stelmo and Rhunel read, from the X-ray interaction
 // library, and prints how well the programs' use of each matches the library.
 // Usage: materialgen OUTDIR [FILE-NAME...]; without names it writes every shipped file.
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 #include "rhunel/physics.h"
 #include "stelmo/physics.h"
 #include "tools/materialgen/design.h"

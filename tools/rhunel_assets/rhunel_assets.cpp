@@ -5,9 +5,9 @@
 //                                      for the information window (run it from data/,
 //                                      where the program finds ICRU4.dat)
 // With --english, the same picture with English words (for the _en files beside them).
-#include "common/application.h"
-#include "common/language.h"
-#include "common/picturebox.h"
+#include "common/gui/application.h"
+#include "common/gui/language.h"
+#include "common/gui/picturebox.h"
 #include "rhunel/form1.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 // the window. Run from the folder that holds ICRU4.dat:
 //   stelmo_screenshot [--english] OUT.jpg
 // With --english, the window in English and English notes (for screenshot_en.jpg).
-#include "common/application.h"
-#include "common/formkit.h"
-#include "common/language.h"
-#include "common/picturebox.h"
+#include "common/gui/application.h"
+#include "common/gui/formkit.h"
+#include "common/gui/language.h"
+#include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
 
 #include <QApplication>

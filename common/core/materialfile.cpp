@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/csv.h"
+#include "common/core/csv.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/randomgenerator.h"
+#include "common/core/randomgenerator.h"
 
 namespace common {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/formkit.h"
+#include "common/gui/formkit.h"
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/application.h"
+#include "common/gui/application.h"
 
-#include "common/materials.h"
+#include "common/core/materials.h"
 
 #include <QApplication>
 #include <QFont>

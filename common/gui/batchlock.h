@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/pacer.h"
+#include "common/gui/pacer.h"
 
 #include <QPointer>
 #include <QWidget>

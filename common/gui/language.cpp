@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/language.h"
+#include "common/gui/language.h"
 
 #include <QCoreApplication>
 #include <QEvent>

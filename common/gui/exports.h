@@ -3,7 +3,7 @@
 // SVG pictures, CSV results. A file is written whole or not at all; a failure says why.
 #pragma once
 
-#include "common/csv.h"
+#include "common/core/csv.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/statswindow.h"
+#include "common/gui/statswindow.h"
 
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 
 #include <QEvent>
 #include <QFont>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/picturebox.h"
+#include "common/gui/picturebox.h"
 
-#include "common/palette.h"
+#include "common/gui/palette.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/numbertext.h"
+#include "common/core/numbertext.h"
 
 #include <charconv>
 #include <cmath>

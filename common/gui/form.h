@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/formkit.h"
+#include "common/gui/formkit.h"
 
 #include <QMargins>
 #include <QSize>

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "common/exports.h"
+#include "common/gui/exports.h"
 
 #include <functional>
 #include <utility>

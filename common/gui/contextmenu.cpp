@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "common/contextmenu.h"
+#include "common/gui/contextmenu.h"
 
-#include "common/language.h"
-#include "common/materials.h"
-#include "common/pacer.h"
-#include "common/picturebox.h"
-#include "common/statswindow.h"
+#include "common/core/materials.h"
+#include "common/gui/language.h"
+#include "common/gui/pacer.h"
+#include "common/gui/picturebox.h"
+#include "common/gui/statswindow.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/form.h"
+#include "common/gui/form.h"
 
-#include "common/application.h"
+#include "common/gui/application.h"
 
 #include <QAction>
 #include <QCloseEvent>

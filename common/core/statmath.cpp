@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/statmath.h"
+#include "common/core/statmath.h"
 
 #include <cmath>
 #include <limits>

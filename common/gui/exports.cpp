@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "common/exports.h"
+#include "common/gui/exports.h"
 
-#include "common/application.h"
-#include "common/picturebox.h"
+#include "common/gui/application.h"
+#include "common/gui/picturebox.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "common/palette.h"
+#include "common/gui/palette.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "common/materials.h"
+#include "common/core/materials.h"
 
-#include "common/materialfile.h"
+#include "common/core/materialfile.h"
 
 #include <QCoreApplication>
 
