@@ -2,6 +2,7 @@
 #include "common/gui/picturebox.h"
 #include "dartley/form1.h"
 #include "dartley/form2.h"
+#include "tests/idle.h"
 
 #include "bench/exportbench.h"
 #include "bench/statsbench.h"
@@ -120,6 +121,7 @@ void BM_DartleyHundredBatches(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         form.runBatches(100);
+        testutil::waitUntilIdle();
         QApplication::processEvents();
     }
 }

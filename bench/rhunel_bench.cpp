@@ -4,6 +4,7 @@
 #include "common/gui/picturebox.h"
 #include "rhunel/form1.h"
 #include "rhunel/physics.h"
+#include "tests/idle.h"
 
 #include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
@@ -156,6 +157,7 @@ void BM_RhunelHundredBatches(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         form.runBatches(100);
+        testutil::waitUntilIdle();
         QApplication::processEvents();
     }
 }

@@ -4,6 +4,7 @@
 #include "common/gui/application.h"
 #include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
+#include "tests/idle.h"
 
 #include "bench/exportbench.h"
 #include "bench/pacedbatch.h"
@@ -187,6 +188,7 @@ void BM_StelmoHundredBatches(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         form.runBatches(100);
+        testutil::waitUntilIdle();
         QApplication::processEvents();
     }
 }

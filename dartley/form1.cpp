@@ -81,12 +81,11 @@ Form1::Form1()
     menu_ = new ContextMenu(this);
     menu_->addRunBatch(Command1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
                        [this](int count) { runBatches(count); });
-    menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->results(); }});
-    menu_->lockResultsWhileRunning(pacer_);
+    menu_->addExports({this, QStringLiteral("dartley"), [this] { return module_->resultsCsv(); }});
     stats_ = new StatisticsWindow(
         this, [] { return tr("π: 統計"); }, [this] { updateStatistics(); });
     menu_->addStatistics(*stats_, {stats_, QStringLiteral("dartley-statistics"),
-                                   [this] { return module_->results(); }});
+                                   [this] { return module_->resultsCsv(); }});
     menu_->addLanguages();
 }
 
@@ -95,10 +94,10 @@ void Form1::updateStatistics()
     const Module1 &m = *module_;
     std::vector<StatLine> lines;
     std::vector<QPointF> batches;
-    for (const BatchResult &b : m.History)
+    for (const BatchResult &b : m.Results.History)
         batches.emplace_back(double(b.points), b.estimate);
-    if (!m.History.empty()) {
-        const BatchResult &last = m.History.back();
+    if (!m.Results.History.empty()) {
+        const BatchResult &last = m.Results.History.back();
         const PiStatistics s = piStatistics(last.hits, last.points);
         lines.push_back({tr("点の数"), QString::number(last.points), QString()});
         lines.push_back({tr("π の推定値"),
@@ -133,12 +132,12 @@ void Form1::resultsChanged()
 
 void Form1::describePlot()
 {
-    const std::int64_t points = module_->History.empty() ? 0 : module_->History.back().points;
-    controls_.describe(
-        Picture1,
-        points == 0
-            ? QString()
-            : tr("%1 個のドット、円の内側に %2 個").arg(points).arg(module_->History.back().hits));
+    const std::int64_t points =
+        module_->Results.History.empty() ? 0 : module_->Results.History.back().points;
+    controls_.describe(Picture1, points == 0 ? QString()
+                                             : tr("%1 個のドット、円の内側に %2 個")
+                                                   .arg(points)
+                                                   .arg(module_->Results.History.back().hits));
 }
 
 bool Form1::Load()
@@ -157,18 +156,16 @@ void Form1::Command1_Click()
 
 void Form1::runBatches(int count)
 {
-    common::runBatches(
-        pacer_, {Command1, Command3, Command2, Picture1}, count,
-        [this] {
-            module_->RunBatch();
-            // The dots and texts show, and EXIT is heard, before the next thousand.
-            return pacer_.yield(PointsPerBatch);
-        },
-        [this] {
-            continued_ = true;
-            Command1->setText(tr("Continue"));
-            resultsChanged();
-        });
+    // A batch of dots is one step of the run: as many as fit in a frame are drawn
+    // before the window shows them and EXIT is heard.
+    common::Batch batch;
+    batch.photon = [this](int) { module_->RunBatch(); };
+    batch.end = [this] {
+        continued_ = true;
+        Command1->setText(tr("Continue"));
+        resultsChanged();
+    };
+    common::runBatches(pacer_, {Command1, Command3, Command2, Picture1}, count, std::move(batch));
 }
 
 void Form1::Command2_Click() { quitProgram(); }

@@ -52,7 +52,7 @@ private:
     bool continued_ = false; // a batch has run: GO reads Continue
     // Never paces a single batch (it is instantaneous); runs of many yield to the event
     // loop between batches through it.
-    common::Pacer pacer_{PointsPerBatch};
+    common::Pacer pacer_{1, this}; // a batch of dots is one step
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;
     // The statistics window's numbers and plot from the results so far.

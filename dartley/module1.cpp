@@ -58,7 +58,7 @@ void Module1::redraw()
     common::RandomGenerator replay{Random};
     replay.RandomInit();
     drawEmptyPlot();
-    for (std::int64_t b = 1; b < BatchNumber; ++b) {
+    for (std::int64_t b = 1; b < Results.BatchNumber; ++b) {
         drawBatch(replay, nullptr);
         drawFrame();
         controls_.Picture1->setDrawWidth(1);
@@ -69,25 +69,25 @@ void Module1::Initialize()
 {
     Random.RandomInit();
     drawEmptyPlot();
-    HitCount = 0;
-    BatchNumber = 1;
-    History.clear();
+    Results = {};
 }
 
 void Module1::RunBatch()
 {
     common::PictureBox &p = *controls_.Picture1;
-    drawBatch(Random, &HitCount);
-    PiEstimate = piEstimate(HitCount, BatchNumber);
-    History.push_back({BatchNumber, PointsPerBatch * BatchNumber, HitCount, PiEstimate,
-                       piStatistics(HitCount, PointsPerBatch * BatchNumber).sigma});
-    controls_.Text1->setText(common::formatFixed5(PiEstimate));
-    controls_.Text2->setText(QString::number(PointsPerBatch * BatchNumber));
-    controls_.Text3->setText(QString::number(HitCount));
+    Module1Results &r = Results;
+    drawBatch(Random, &r.HitCount);
+    r.PiEstimate = piEstimate(r.HitCount, r.BatchNumber);
+    const std::int64_t points = PointsPerBatch * r.BatchNumber;
+    r.History.push_back(
+        {r.BatchNumber, points, r.HitCount, r.PiEstimate, piStatistics(r.HitCount, points).sigma});
+    controls_.Text1->setText(common::formatFixed5(r.PiEstimate));
+    controls_.Text2->setText(QString::number(points));
+    controls_.Text3->setText(QString::number(r.HitCount));
     // The points would hide the frame: draw it again on top (not the formula).
     drawFrame();
     p.setDrawWidth(1);
-    ++BatchNumber;
+    ++r.BatchNumber;
 }
 
 void Module1::clearResults()

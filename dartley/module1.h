@@ -23,6 +23,17 @@ struct Module1Controls {
     QLineEdit *Text3 = nullptr; // hits so far
 };
 
+// What the batches since start-up or Reset add up to, changed only when a batch is
+// whole.
+struct Module1Results {
+    // 64-bit: a class that clicks for a whole lesson must not wrap the counts.
+    std::int64_t HitCount = 0;
+    std::int64_t BatchNumber = 1; // of the next batch
+    double PiEstimate = 0.0;
+    // Every batch's result since start-up or Reset, for the CSV.
+    std::vector<BatchResult> History;
+};
+
 // Scatters points uniformly over a square of side 1000 centred on the origin and
 // counts those inside the inscribed circle: 4 x hits / points tends to pi.
 class Module1 {
@@ -34,21 +45,17 @@ public:
 
     // Seeds the generator, draws the empty plot with its formula, zeroes the counters.
     void Initialize();
-    // One batch of points, plotted over the earlier ones; writes the three results.
+    // One batch of points, plotted over the earlier ones; writes the three results. It
+    // runs whole inside one step of the event loop.
     void RunBatch();
     // Reset: the generator reseeded, the plot and the counters as after start-up.
     void clearResults();
     // The plot drawn again from the start, its texts in the language now in use.
     void redraw();
-    common::CsvTable results() const { return resultsCsv(History); }
+    common::CsvTable resultsCsv() const { return dartley::resultsCsv(Results.History); }
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Modulus};
-    // 64-bit: a class that clicks for a whole lesson must not wrap the counts.
-    std::int64_t HitCount = 0;
-    std::int64_t BatchNumber = 1;
-    double PiEstimate = 0.0;
-    // Every batch's result since start-up or Reset, for the CSV.
-    std::vector<BatchResult> History;
+    Module1Results Results;
 
 private:
     void drawFrame();

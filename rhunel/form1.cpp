@@ -3,7 +3,6 @@
 
 #include "common/core/numbertext.h"
 #include "common/gui/application.h"
-#include "common/gui/batchlock.h"
 #include "common/gui/picturebox.h"
 
 #include <QLineEdit>
@@ -24,7 +23,8 @@ constexpr FontDef Small{fonts::TimesNewRoman, 12};
 } // namespace
 
 Form1::Form1(common::MaterialLoader loader)
-    : Form(Border::Main, QT_TR_NOOP("Coherent Scattering"), 9360, 11295), loader_(std::move(loader))
+    : BatchWindow(QT_TR_NOOP("Coherent Scattering"), 9360, 11295, PhotonsPerBatch,
+                  std::move(loader), materialFileReader(MaterialBlocks::All))
 {
     // clang-format off
     controls_.build(
@@ -70,31 +70,13 @@ Form1::Form1(common::MaterialLoader loader)
     // clang-format on
     Controls::setTabOrder({Picture1, Picture2, Command1, Command2, Text1, Command3, Text2});
 
-    module_ = std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2, &pacer_});
-
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // Return in the energy box runs a batch as GO does.
-    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-
-    menu_ = ContextMenu::forBatchWindow(
-        this, Command1, pacer_, [this](int count) { runBatches(count); },
-        {this, QStringLiteral("rhunel"), [this] { return module_->results(); }});
-    menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
-    stats_ = new StatisticsWindow(
-        this, [] { return tr("Coherent Scattering: 統計"); }, [this] { updateStatistics(); });
-    menu_->addToggle([] { return tr("角度分布に ±2σ の帯(&B)"); },
-                     {QKeySequence(Qt::CTRL | Qt::Key_B)},
-                     [this](bool on) {
-                         module_->ShowBands = on;
-                         // Redrawn at once from the finished batches; during a batch at its end.
-                         if (module_->PhotonCount > 0 && !pacer_.running())
-                             module_->DrawAngularPlot();
-                     });
-    menu_->addStatistics(*stats_, {stats_, QStringLiteral("rhunel-statistics"),
-                                   [this] { return module_->results(); }});
-    menu_->addLanguages();
+    module_ = std::make_unique<Module2>(Module2Controls{Picture1, Picture2, Text2});
+    setUp({.module = module_.get(),
+           .resultBoxes = {Text2},
+           .startEnergy = QStringLiteral("20"),
+           .exportStem = QStringLiteral("rhunel"),
+           .statisticsTitle = [] { return tr("Coherent Scattering: 統計"); },
+           .bandsText = [] { return tr("角度分布に ±2σ の帯(&B)"); }});
 }
 
 void Form1::updateStatistics()
@@ -102,14 +84,14 @@ void Form1::updateStatistics()
     const Module2 &m = *module_;
     std::vector<StatLine> lines;
     lines.push_back({tr("材質"), displayName(*m.Material), QString()});
-    lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
+    lines.push_back({tr("光子数"), QString::number(m.Results.PhotonCount), QString()});
     MeanAngle mean;
-    if (m.PhotonCount > 0) {
+    if (m.Results.PhotonCount > 0) {
         const Expected expected =
-            expectedCounts(m.MomentumTransfer, m.FormFactor, m.PhotonEnergy, m.PhotonCount);
-        const ChiSquare chi = chiSquare(m.AngleHistogram, expected);
-        mean = meanAngle(m.PhotonCount, m.AngleSum, m.AngleSquareSum, m.MomentumTransfer,
-                         m.FormFactor, m.PhotonEnergy);
+            expectedCounts(m.MomentumTransfer, m.FormFactor, m.PhotonEnergy, m.Results.PhotonCount);
+        const ChiSquare chi = chiSquare(m.Results.AngleHistogram, expected);
+        mean = meanAngle(m.Results.PhotonCount, m.Results.AngleSum, m.Results.AngleSquareSum,
+                         m.MomentumTransfer, m.FormFactor, m.PhotonEnergy);
         lines.push_back(
             {tr("χ² 検定"),
              QStringLiteral("χ² = %1, ").arg(QString::number(chi.chi2, 'f', 1)) +
@@ -124,29 +106,17 @@ void Form1::updateStatistics()
                                    tr("理論値 %1°").arg(QString::number(mean.theory, 'f', 2)))});
     }
     const double spread = mean.theorySpread;
-    stats_->setContent(lines, {m.MeanHistory, mean.theory,
-                               [spread](double n) { return spread / std::sqrt(n); },
-                               tr("平均散乱角 [°]")});
+    statistics().setContent(lines, {m.Results.MeanHistory, mean.theory,
+                                    [spread](double n) { return spread / std::sqrt(n); },
+                                    tr("平均散乱角 [°]")});
 }
 
 Form1::~Form1() = default;
 
-void Form1::retranslate()
-{
-    Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
-    describePlots();
-}
-
-void Form1::resultsChanged()
-{
-    stats_->refreshIfShown();
-    describePlots();
-}
-
 void Form1::describePlots()
 {
     const Module2 &m = *module_;
-    if (m.PhotonCount == 0) {
+    if (m.Results.PhotonCount == 0) {
         controls_.describe(Picture1, QString());
         controls_.describe(Picture2, QString());
         return;
@@ -155,91 +125,31 @@ void Form1::describePlots()
                                      .arg(QString::number(m.PhotonEnergy), displayName(*m.Material))
                                      .arg(PhotonsPerBatch));
     // Bin k holds the angles in (k − 1, k] degrees.
-    const auto peak = std::max_element(m.AngleHistogram.begin() + 1, m.AngleHistogram.end());
-    const int k = static_cast<int>(peak - m.AngleHistogram.begin());
-    controls_.describe(Picture2,
-                       tr("%1 個の光子：最も多いのは %2°〜%3°、平均 %4°")
-                           .arg(m.PhotonCount)
-                           .arg(k - 1)
-                           .arg(k)
-                           .arg(QString::number(m.AngleSum / double(m.PhotonCount), 'f', 1)));
+    const auto peak =
+        std::max_element(m.Results.AngleHistogram.begin() + 1, m.Results.AngleHistogram.end());
+    const int k = static_cast<int>(peak - m.Results.AngleHistogram.begin());
+    controls_.describe(
+        Picture2,
+        tr("%1 個の光子：最も多いのは %2°〜%3°、平均 %4°")
+            .arg(m.Results.PhotonCount)
+            .arg(k - 1)
+            .arg(k)
+            .arg(QString::number(m.Results.AngleSum / double(m.Results.PhotonCount), 'f', 1)));
 }
 
-bool Form1::Load()
-{
-    module_->CurveReady = 0;
-    MaterialTable table;
-    const QString report = loader_(table);
-    if (!report.isEmpty()) {
-        failStartup(this, report);
-        return false;
-    }
-    module_->Initialize(table);
-    module_->DrawTrackFrame();
-    Text1->setText(QStringLiteral("20"));
-    resultsChanged();
-    return true;
-}
-
-void Form1::Command1_Click() { runBatches(1); }
-
-void Form1::runBatches(int count)
+bool Form1::takeEnergy()
 {
     const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->MomentumTransfer);
     if (entry.verdict != EnergyEntry::Verdict::Run) {
         showWarning(this, entry.warning);
-        return;
+        return false;
     }
     module_->PhotonEnergy = entry.energy;
-    Text1->setEnabled(false);
     if (module_->CurveReady == 0) {
         module_->ComputeReferenceCurve();
         module_->CurveReady = 1;
     }
-    common::runBatches(
-        pacer_, {Command1, Command3, Command2, Picture1}, count,
-        [this] {
-            module_->DrawTrackFrame();
-            return module_->RunBatch();
-        },
-        [this] {
-            Command1->setText(tr("Continue"));
-            resultsChanged();
-        });
-}
-
-bool Form1::useMaterial(const Material &material)
-{
-    if (pacer_.running())
-        return false;
-    MaterialTable table;
-    if (!readMaterialFor(this, reader_, material, *module_->Material, table))
-        return false;
-    module_->useMaterial(material, table);
-    // As Clear, but the typed energy stays for the next batch.
-    Picture2->clear();
-    module_->DrawTrackFrame();
-    showClearedResults();
     return true;
-}
-
-void Form1::showClearedResults()
-{
-    Text1->setEnabled(true);
-    Text2->clear();
-    Command1->setText(tr("GO"));
-    resultsChanged();
-}
-
-void Form1::Command2_Click() { quitProgram(); }
-
-void Form1::Command3_Click()
-{
-    Picture2->clear();
-    module_->DrawTrackFrame();
-    module_->clearResults();
-    Text1->clear();
-    showClearedResults();
 }
 
 } // namespace rhunel

@@ -1,73 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "common/gui/contextmenu.h"
-#include "common/gui/form.h"
-#include "common/gui/pacer.h"
-#include "common/gui/statswindow.h"
+#include "common/gui/batchwindow.h"
 #include "rhunel/module2.h"
 
 #include <memory>
 
-class QLineEdit;
-class QPushButton;
-
 namespace rhunel {
 
 // The main window: the track plot, the angular plot, the energy and the buttons.
-class Form1 : public common::Form {
+class Form1 : public common::BatchWindow {
     Q_OBJECT
 public:
     explicit Form1(common::MaterialLoader loader = dataFileLoader());
     ~Form1() override;
 
-    common::PictureBox *Picture1 = nullptr;
-    common::PictureBox *Picture2 = nullptr;
-    QLineEdit *Text1 = nullptr;      // photon energy, keV
-    QLineEdit *Text2 = nullptr;      // photons scattered so far
-    QPushButton *Command1 = nullptr; // "GO", then "Continue"
-    QPushButton *Command2 = nullptr; // "EXIT"
-    QPushButton *Command3 = nullptr; // "Clear"
-
     Module2 &module() { return *module_; }
-    common::Pacer &pacer() { return pacer_; }
-    common::ContextMenu &contextMenu() { return *menu_; }
-    common::StatisticsWindow &statistics() { return *stats_; }
-    common::Controls &controls() { return controls_; }
-    // How another material's file is read; tests hand in their own.
-    void setMaterialFileReader(common::MaterialFileReader reader) { reader_ = std::move(reader); }
-    // Switches to a material while no batch runs: reads its file, clears the results
-    // as Clear does but keeps the typed energy. False, with a warning, when the file
-    // cannot be read; the material in use stays.
-    bool useMaterial(const common::Material &material);
-    // count batches back to back, as GO pressed count times.
-    void runBatches(int count);
 
 protected:
-    bool Load() override;
-    void retranslate() override;
-    void programEnding() override { pacer_.cancel(); }
+    bool takeEnergy() override;
+    void updateStatistics() override;
+    void describePlots() override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
-    common::MaterialLoader loader_;
-    common::MaterialFileReader reader_ = common::materialFileReader(common::MaterialBlocks::All);
-    common::Pacer pacer_{PhotonsPerBatch};
-    common::ContextMenu *menu_ = nullptr;
-    common::StatisticsWindow *stats_ = nullptr;
-    // The statistics window's numbers and plot from the results so far.
-    void updateStatistics();
-    // After a batch, Clear or a new material: what follows the results besides the
-    // text boxes.
-    void resultsChanged();
-    // What the plots show now, for a screen reader.
-    void describePlots();
-    // After Reset/Clear or a new material, the plots drawn empty: the result boxes
-    // emptied, the energy box open again, GO.
-    void showClearedResults();
     std::unique_ptr<Module2> module_;
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/module2.h"
 
-#include "common/gui/pacer.h"
 #include "common/gui/picturebox.h"
 
 #include <QLineEdit>
@@ -37,9 +36,8 @@ void Module2::Initialize(const common::MaterialTable &table)
     Pi = ModulePi;
     Random.RandomInit();
     takeTable(table);
-    AngleHistogram.fill(0);
-    AngleSum = 0;
-    AngleSquareSum = 0;
+    Results = {};
+    CurveReady = 0;
 }
 
 void Module2::useMaterial(const common::Material &material, const common::MaterialTable &table)
@@ -59,12 +57,10 @@ void Module2::takeTable(const common::MaterialTable &table)
 
 void Module2::clearResults()
 {
-    MeanHistory.clear();
-    PhotonCount = 0;
-    AngleHistogram.fill(0);
-    AngleSum = 0;
-    AngleSquareSum = 0;
+    Results = {};
     CurveReady = 0;
+    controls_.Picture2->clear();
+    DrawTrackFrame();
 }
 
 void Module2::DrawTrackFrame()
@@ -138,13 +134,13 @@ void Module2::DrawAngularPlot()
 
     std::int64_t M = 0;
     for (int i = 1; i <= AngleBins; ++i)
-        if (AngleHistogram[i] > M)
-            M = AngleHistogram[i];
+        if (Results.AngleHistogram[i] > M)
+            M = Results.AngleHistogram[i];
 
     if (ShowBands && M > 0) {
         // Poisson ±2σ about each bin's expected count, on the histogram's own scale.
-        const std::int64_t n =
-            std::accumulate(AngleHistogram.begin() + 1, AngleHistogram.end(), std::int64_t{0});
+        const std::int64_t n = std::accumulate(Results.AngleHistogram.begin() + 1,
+                                               Results.AngleHistogram.end(), std::int64_t{0});
         const Expected e = expectedCounts(MomentumTransfer, FormFactor, PhotonEnergy, n);
         for (int side : {-1, 1}) {
             for (int i = 1; i <= AngleBins; ++i) {
@@ -166,7 +162,8 @@ void Module2::DrawAngularPlot()
     p.point({FrameLeft, FrameBottom}, LightRed);
     for (int i = 1; i <= AngleBins; ++i) {
         // An empty histogram (Clear between the last photon and the plot) lies flat.
-        const double height = M > 0 ? (double(AngleHistogram[i]) * FrameHeight) / double(M) : 0.0;
+        const double height =
+            M > 0 ? (double(Results.AngleHistogram[i]) * FrameHeight) / double(M) : 0.0;
         p.lineTo({4.0 * i + 198, FrameBottom - height}, LightRed);
     }
     p.setDrawWidth(1);
@@ -177,25 +174,34 @@ void Module2::ComputeReferenceCurve()
     ReferenceCurve = referenceCurve(MomentumTransfer, FormFactor, PhotonEnergy, Pi);
 }
 
-bool Module2::RunBatch()
+common::Batch Module2::RunBatch()
 {
-    for (int n = 0; n < PhotonsPerBatch; ++n) {
+    common::Batch batch;
+    batch.begin = [this] {
+        // Counted on from the results, in the same order as one running total.
+        batch_ = {Results.AngleHistogram, Results.AngleSum, Results.AngleSquareSum};
+    };
+    batch.photon = [this](int) {
         const ScatteredPhoton photon = sampleScattering(Random, MomentumTransfer, CumulativeWeight,
                                                         CumulativeTotal, PhotonEnergy, Pi);
-        ++AngleHistogram[photon.bin];
+        ++batch_.AngleHistogram[photon.bin];
         const double degrees =
             std::atan2(photon.sinTheta, photon.cosTheta) * 180 / std::numbers::pi;
-        AngleSum += degrees;
-        AngleSquareSum += degrees * degrees;
+        batch_.AngleSum += degrees;
+        batch_.AngleSquareSum += degrees * degrees;
         DrawTrack(photon.cosTheta, photon.sinTheta);
-        if (!controls_.pacer->yield(n + 1))
-            return false;
-    }
-    DrawAngularPlot();
-    PhotonCount += PhotonsPerBatch;
-    controls_.Text2->setText(QString::number(PhotonCount));
-    MeanHistory.emplace_back(double(PhotonCount), AngleSum / double(PhotonCount));
-    return true;
+    };
+    batch.end = [this] {
+        Results.AngleHistogram = batch_.AngleHistogram;
+        Results.AngleSum = batch_.AngleSum;
+        Results.AngleSquareSum = batch_.AngleSquareSum;
+        Results.PhotonCount += PhotonsPerBatch;
+        Results.MeanHistory.emplace_back(double(Results.PhotonCount),
+                                         Results.AngleSum / double(Results.PhotonCount));
+        DrawAngularPlot();
+        controls_.Text2->setText(QString::number(Results.PhotonCount));
+    };
+    return batch;
 }
 
 } // namespace rhunel

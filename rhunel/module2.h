@@ -3,6 +3,7 @@
 
 #include "common/core/materialfile.h"
 #include "common/core/randomgenerator.h"
+#include "common/gui/photonmodule.h"
 #include "rhunel/physics.h"
 #include "rhunel/statistics.h"
 
@@ -15,7 +16,6 @@
 class QLineEdit;
 
 namespace common {
-class Pacer;
 class PictureBox;
 } // namespace common
 
@@ -26,7 +26,6 @@ struct Module2Controls {
     common::PictureBox *Picture1 = nullptr; // tracks on the half-circle scale
     common::PictureBox *Picture2 = nullptr; // histogram against the reference curve
     QLineEdit *Text2 = nullptr;             // photons scattered so far
-    common::Pacer *pacer = nullptr;         // lets the event loop run between photons
 };
 
 // The whole material file, from the working directory or the installed data folder.
@@ -35,53 +34,64 @@ inline common::MaterialLoader dataFileLoader()
     return common::materialFileLoader(common::MaterialBlocks::All);
 }
 
+// What the batches since start-up or Clear add up to. A running batch counts into a
+// tally of its own and commits it here at its end, so that whatever reads the results
+// while a batch runs (the statistics window, the CSV, the descriptions, a language
+// switch) finds whole batches only.
+struct Module2Results {
+    // 64-bit: a whole lesson of clicks must not wrap the counts.
+    std::int64_t PhotonCount = 0;
+    Histogram AngleHistogram{};
+    // The photons' angles summed, and their squares, in degrees: the mean and its error.
+    double AngleSum = 0;
+    double AngleSquareSum = 0;
+    // (photons, mean angle) after each batch since Clear: the convergence plot.
+    std::vector<QPointF> MeanHistory;
+};
+
 // Coherent scattering of 500 photons a batch at one interaction point: samples the
 // angles, animates the tracks, accumulates the histogram and compares it with the
 // distribution the form factor predicts.
-class Module2 {
+class Module2 : public common::PhotonModule {
 public:
     explicit Module2(const Module2Controls &controls) : controls_(controls) {}
 
     // Pi, the generator, the form-factor table, the empty histogram.
-    void Initialize(const common::MaterialTable &table);
+    void Initialize(const common::MaterialTable &table) override;
     // Another material: its form-factor table and name; the results are cleared (the
     // reference curve too), the generator runs on where it was.
-    void useMaterial(const common::Material &material, const common::MaterialTable &table);
-    void DrawTrackFrame();
+    void useMaterial(const common::Material &material, const common::MaterialTable &table) override;
+    void DrawTrackFrame() override;
     void DrawTrack(double cosTheta, double sinTheta);
     void DrawAngularPlot();
     void ComputeReferenceCurve();
-    // 500 photons. False when the program was asked to end during the batch: the
-    // caller returns at once and nothing more is drawn.
-    bool RunBatch();
-    // Clear: no photons, an empty histogram, and the curve computed afresh at the next
-    // energy; the generator and the table stay as they are.
-    void clearResults();
-    common::CsvTable results() const
+    // 500 photons for the pacer to run: each track drawn as it is sampled, the counts
+    // added to Results at the batch's end. Cancelled on the way, it adds nothing.
+    common::Batch RunBatch() override;
+    // Clear: no photons, an empty histogram and both plots drawn empty, and the curve
+    // computed afresh at the next energy; the generator and the table stay as they are.
+    void clearResults() override;
+    // The angular plot drawn again from the results (the band switched).
+    void redrawResults() override { DrawAngularPlot(); }
+    common::CsvTable resultsCsv() const override
     {
-        return resultsCsv({common::materialName(*Material), PhotonEnergy, PhotonCount,
-                           &AngleHistogram, &ReferenceCurve, &MomentumTransfer, &FormFactor,
-                           AngleSum, AngleSquareSum});
+        return rhunel::resultsCsv({common::materialName(*Material), PhotonEnergy,
+                                   Results.PhotonCount, &Results.AngleHistogram, &ReferenceCurve,
+                                   &MomentumTransfer, &FormFactor, Results.AngleSum,
+                                   Results.AngleSquareSum});
     }
+    std::int64_t photonCount() const override { return Results.PhotonCount; }
+    const common::Material &material() const override { return *Material; }
 
     double Pi = 0;
     double PhotonEnergy = 0; // keV
-    // 64-bit: a whole lesson of clicks must not wrap the counts.
-    std::int64_t PhotonCount = 0;
+    Module2Results Results;
     int CurveReady = 0;
     double CumulativeTotal = 0;
     Column MomentumTransfer{}; // 1/angstrom
     Column CumulativeWeight{};
     Column FormFactor{};
     const common::Material *Material = &common::defaultMaterial();
-    Histogram AngleHistogram{};
-    // The photons' angles summed, and their squares, in degrees: the mean and its error.
-    double AngleSum = 0;
-    double AngleSquareSum = 0;
-    // The ±2σ band of the expected histogram in the angular plot; off as described.
-    bool ShowBands = false;
-    // (photons, mean angle) after each batch since Clear: the convergence plot.
-    std::vector<QPointF> MeanHistory;
     Curve ReferenceCurve{};
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
 
@@ -89,6 +99,13 @@ private:
     // The form-factor blocks of a material file: at start-up and for another material.
     void takeTable(const common::MaterialTable &table);
     Module2Controls controls_;
+    // The running batch's own copy of the histogram and sums, counted on from the
+    // results and handed back to them at the batch's end.
+    struct Tally {
+        Histogram AngleHistogram{};
+        double AngleSum = 0;
+        double AngleSquareSum = 0;
+    } batch_;
 };
 
 } // namespace rhunel

@@ -3,14 +3,11 @@
 
 #include "common/core/numbertext.h"
 #include "common/gui/application.h"
-#include "common/gui/batchlock.h"
 #include "common/gui/picturebox.h"
 #include "stelmo/physics.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
-#include <QPushButton>
 #include <cmath>
 
 namespace stelmo {
@@ -23,7 +20,8 @@ constexpr FontDef Tnr1425{fonts::TimesNewRoman, 14.25};
 } // namespace
 
 Form1::Form1(common::MaterialLoader loader)
-    : Form(Border::Main, QT_TR_NOOP("Free Path Length"), 11040, 11205), loader_(std::move(loader))
+    : BatchWindow(QT_TR_NOOP("Free Path Length"), 11040, 11205, PhotonsPerBatch, std::move(loader),
+                  materialFileReader(MaterialBlocks::Attenuation))
 {
     // clang-format off
     controls_.build(
@@ -102,45 +100,27 @@ Form1::Form1(common::MaterialLoader loader)
     Controls::setTabOrder(
         {Picture1, Picture2, Command1, Command2, Text1, Command3, Text2, Text3, Text4, Text5});
 
-    module_ = std::make_unique<Module1>(
-        Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5, &pacer_});
-
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // Return in the energy box runs a batch as GO does.
-    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-
-    menu_ = ContextMenu::forBatchWindow(
-        this, Command1, pacer_, [this](int count) { runBatches(count); },
-        {this, QStringLiteral("stelmo"), [this] { return module_->results(); }});
-    menu_->addMaterials(pacer_, [this](const Material &m) { return useMaterial(m); });
-    stats_ = new StatisticsWindow(
-        this, [] { return tr("Free Path Length: 統計"); }, [this] { updateStatistics(); });
-    menu_->addToggle([] { return tr("透過率に ±2σ の帯(&B)"); },
-                     {QKeySequence(Qt::CTRL | Qt::Key_B)},
-                     [this](bool on) {
-                         module_->ShowBands = on;
-                         // Redrawn at once from the finished batches; during a batch at its end.
-                         if (module_->PhotonCount > 0 && !pacer_.running())
-                             module_->DrawTransmittancePlot(
-                                 attenuationCoefficient(module_->table(), module_->PhotonEnergy));
-                     });
-    menu_->addStatistics(*stats_, {stats_, QStringLiteral("stelmo-statistics"),
-                                   [this] { return module_->results(); }});
-    menu_->addLanguages();
+    module_ =
+        std::make_unique<Module1>(Module1Controls{Picture1, Picture2, Text2, Text3, Text4, Text5});
+    setUp({.module = module_.get(),
+           .resultBoxes = {Text2, Text3, Text4, Text5},
+           .startEnergy = QStringLiteral("100"),
+           .exportStem = QStringLiteral("stelmo"),
+           .statisticsTitle = [] { return tr("Free Path Length: 統計"); },
+           .bandsText = [] { return tr("透過率に ±2σ の帯(&B)"); }});
 }
 
 void Form1::updateStatistics()
 {
     const Module1 &m = *module_;
     const double mu = attenuationCoefficient(m.table(), m.PhotonEnergy);
-    const PathStatistics path = pathStatistics(m.PhotonCount, m.PathSum, m.PathSquareSum, mu);
-    const KsDistance ks = ksDistance(m.TransmittedCount, m.PhotonCount, mu);
+    const PathStatistics path =
+        pathStatistics(m.Results.PhotonCount, m.Results.PathSum, m.Results.PathSquareSum, mu);
+    const KsDistance ks = ksDistance(m.Results.TransmittedCount, m.Results.PhotonCount, mu);
     std::vector<StatLine> lines;
     lines.push_back({tr("材質"), displayName(*m.Material), QString()});
-    lines.push_back({tr("光子数"), QString::number(m.PhotonCount), QString()});
-    if (m.PhotonCount > 0) {
+    lines.push_back({tr("光子数"), QString::number(m.Results.PhotonCount), QString()});
+    if (m.Results.PhotonCount > 0) {
         lines.push_back(
             {tr("平均自由行程 1/μ"), formatFixed3(1 / mu) + QStringLiteral(" cm"), QString()});
         lines.push_back({tr("サンプルの平均行程"),
@@ -154,29 +134,17 @@ void Form1::updateStatistics()
              ks.distance <= ks.critical5 ? tr("透過率は指数法則と矛盾しない")
                                          : tr("5 % の臨界値を超える: 指数法則からのずれ")});
     }
-    stats_->setContent(lines,
-                       {m.MeanHistory, 1 / mu, [mu](double n) { return (1 / mu) / std::sqrt(n); },
-                        tr("平均行程 [cm]")});
+    statistics().setContent(lines, {m.Results.MeanHistory, 1 / mu,
+                                    [mu](double n) { return (1 / mu) / std::sqrt(n); },
+                                    tr("平均行程 [cm]")});
 }
 
 Form1::~Form1() = default;
 
-void Form1::retranslate()
-{
-    Command1->setText(module_->PhotonCount > 0 ? tr("Continue") : tr("GO"));
-    describePlots();
-}
-
-void Form1::resultsChanged()
-{
-    stats_->refreshIfShown();
-    describePlots();
-}
-
 void Form1::describePlots()
 {
     const Module1 &m = *module_;
-    if (m.PhotonCount == 0) {
+    if (m.Results.PhotonCount == 0) {
         controls_.describe(Picture1, QString());
         controls_.describe(Picture2, QString());
         return;
@@ -186,92 +154,27 @@ void Form1::describePlots()
                                      .arg(QString::number(m.PhotonEnergy), displayName(*m.Material))
                                      .arg(PhotonsPerBatch)
                                      .arg(formatFixed3(1 / mu)));
-    const DepthFraction f = fractionAtMeanFreePath(m.TransmittedCount, mu);
+    const DepthFraction f = fractionAtMeanFreePath(m.Results.TransmittedCount, mu);
     controls_.describe(Picture2,
                        tr("%1 個の光子のうち %2 cm に届いたのは %3 %（exp(−μx) では %4 %）")
-                           .arg(m.PhotonCount)
+                           .arg(m.Results.PhotonCount)
                            .arg(QString::number(f.depthCm, 'f', 1),
                                 QString::number(100 * f.sampled, 'f', 1),
                                 QString::number(100 * f.law, 'f', 1)));
 }
 
-bool Form1::Load()
-{
-    MaterialTable table;
-    const QString report = loader_(table);
-    if (!report.isEmpty()) {
-        failStartup(this, report);
-        return false;
-    }
-    module_->Initialize(table);
-    module_->DrawTrackFrame();
-    Text1->setText(QStringLiteral("100"));
-    resultsChanged();
-    return true;
-}
-
-void Form1::Command1_Click() { runBatches(1); }
-
-void Form1::runBatches(int count)
+bool Form1::takeEnergy()
 {
     const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->table(),
                                               QString::fromLatin1(module_->Material->fileName));
     if (entry.verdict != EnergyEntry::Verdict::Run) {
         showWarning(this, entry.warning);
-        return;
+        return false;
     }
     module_->PhotonEnergy = entry.energy;
     if (entry.capped)
         Text1->setText(QStringLiteral("999"));
-    Text1->setEnabled(false);
-
-    // A click inside the batches would run another or a Reset over a half-counted
-    // one; only EXIT stays live while the photons run.
-    common::runBatches(
-        pacer_, {Command1, Command3, Command2, Picture1}, count,
-        [this] {
-            module_->DrawTrackFrame();
-            return module_->RunBatch();
-        },
-        [this] {
-            Command1->setText(tr("Continue"));
-            resultsChanged();
-        });
-}
-
-bool Form1::useMaterial(const Material &material)
-{
-    if (pacer_.running())
-        return false;
-    MaterialTable table;
-    if (!readMaterialFor(this, reader_, material, *module_->Material, table))
-        return false;
-    module_->useMaterial(material, table);
-    // As Reset, but the typed energy stays for the next batch.
-    module_->DrawTrackFrame();
-    showClearedResults();
     return true;
-}
-
-void Form1::showClearedResults()
-{
-    Text1->setEnabled(true);
-    for (QLineEdit *box : {Text2, Text3, Text4, Text5})
-        box->clear();
-    Command1->setText(tr("GO"));
-    resultsChanged();
-}
-
-void Form1::Command2_Click() { quitProgram(); }
-
-void Form1::Command3_Click()
-{
-    // The frame first: it finds the count not yet 0 and leaves the path sums to the
-    // next batch's frame.
-    module_->DrawTrackFrame();
-    module_->clearResults();
-    Text1->clear();
-    showClearedResults();
 }
 
 } // namespace stelmo

@@ -2,7 +2,6 @@
 #include "stelmo/module1.h"
 
 #include "common/core/numbertext.h"
-#include "common/gui/pacer.h"
 #include "common/gui/picturebox.h"
 
 #include <QLineEdit>
@@ -40,8 +39,7 @@ void Module1::Initialize(const common::MaterialTable &table)
 {
     Random.RandomInit();
     takeTable(table);
-    PhotonCount = 0;
-    TransmittedCount.fill(0);
+    Results = {};
 }
 
 void Module1::useMaterial(const common::Material &material, const common::MaterialTable &table)
@@ -65,48 +63,59 @@ common::MaterialTable Module1::table() const
     return t;
 }
 
-common::CsvTable Module1::results() const
+common::CsvTable Module1::resultsCsv() const
 {
-    return resultsCsv(common::materialName(*Material), PhotonEnergy,
-                      attenuationCoefficient(table(), PhotonEnergy), PhotonCount, PathSum,
-                      PathSquareSum, TransmittedCount);
+    return stelmo::resultsCsv(common::materialName(*Material), PhotonEnergy,
+                              attenuationCoefficient(table(), PhotonEnergy), Results.PhotonCount,
+                              Results.PathSum, Results.PathSquareSum, Results.TransmittedCount);
 }
 
 void Module1::clearResults()
 {
-    MeanHistory.clear();
-    PhotonCount = 0;
-    TransmittedCount.fill(0);
+    Results = {};
+    DrawTrackFrame();
 }
 
-bool Module1::RunBatch()
+void Module1::redrawResults()
 {
-    const double mu = attenuationCoefficient(table(), PhotonEnergy);
-    // μ first, painted at once: the user reads it while the photons run.
-    controls_.Text3->setText(common::formatScientific2(mu));
-    controls_.Text3->repaint();
-    controls_.Text5->setText(common::formatFixed3(1.0 / mu));
+    DrawTransmittancePlot(attenuationCoefficient(table(), PhotonEnergy));
+}
 
-    common::PictureBox &tracks = *controls_.Picture1;
-    for (int n = 1; n <= PhotonsPerBatch; ++n) {
-        const double x = freePath(nonZeroDraw(Random), mu);
-        PathSum += x;
-        PathSquareSum += x * x;
+common::Batch Module1::RunBatch()
+{
+    common::Batch batch;
+    batch.begin = [this] {
+        // The batch counts on from the results (the same sums, in the same order, as
+        // one running total) and hands them back at its end.
+        batch_ = {attenuationCoefficient(table(), PhotonEnergy), Results.PathSum,
+                  Results.PathSquareSum, Results.TransmittedCount};
+        // μ first, painted at once: the user reads it while the photons run.
+        controls_.Text3->setText(common::formatScientific2(batch_.mu));
+        controls_.Text3->repaint();
+        controls_.Text5->setText(common::formatFixed3(1.0 / batch_.mu));
+    };
+    batch.photon = [this](int n) {
+        const double x = freePath(nonZeroDraw(Random), batch_.mu);
+        batch_.PathSum += x;
+        batch_.PathSquareSum += x * x;
         const double row = n - 1;
-        tracks.line({SlabLeft, row}, {SlabLeft + UnitsPerCm * x, row}, LightRed);
-        // Tracks appear one by one; EXIT or the close box ends the batch here.
-        if (!controls_.pacer->yield(n))
-            return false;
+        controls_.Picture1->line({SlabLeft, row}, {SlabLeft + UnitsPerCm * x, row}, LightRed);
         const int b = binsReached(x);
         for (int k = 1; k <= b; ++k)
-            ++TransmittedCount[static_cast<size_t>(k)];
-    }
-    DrawTransmittancePlot(mu);
-    PhotonCount += PhotonsPerBatch;
-    controls_.Text2->setText(QString::number(PhotonCount));
-    controls_.Text4->setText(common::formatFixed3(PathSum / static_cast<double>(PhotonCount)));
-    MeanHistory.emplace_back(double(PhotonCount), PathSum / static_cast<double>(PhotonCount));
-    return true;
+            ++batch_.TransmittedCount[static_cast<size_t>(k)];
+    };
+    batch.end = [this] {
+        Results.PhotonCount += PhotonsPerBatch;
+        Results.PathSum = batch_.PathSum;
+        Results.PathSquareSum = batch_.PathSquareSum;
+        Results.TransmittedCount = batch_.TransmittedCount;
+        const double mean = Results.PathSum / static_cast<double>(Results.PhotonCount);
+        Results.MeanHistory.emplace_back(double(Results.PhotonCount), mean);
+        DrawTransmittancePlot(batch_.mu);
+        controls_.Text2->setText(QString::number(Results.PhotonCount));
+        controls_.Text4->setText(common::formatFixed3(mean));
+    };
+    return batch;
 }
 
 void Module1::DrawTrackFrame()
@@ -131,11 +140,6 @@ void Module1::DrawTrackFrame()
     printAt(p, {30, 365}, QStringLiteral("Photons"));
 
     controls_.Picture2->clear();
-    // A fresh mean starts with the first batch after start-up or Reset.
-    if (PhotonCount == 0) {
-        PathSum = 0;
-        PathSquareSum = 0;
-    }
 }
 
 void Module1::DrawTransmittancePlot(double mu)
@@ -166,7 +170,7 @@ void Module1::DrawTransmittancePlot(double mu)
 
     if (ShowBands) {
         for (int side : {-1, 1}) {
-            const std::vector<QPointF> edge = lawBand(mu, TransmittedCount[1], side);
+            const std::vector<QPointF> edge = lawBand(mu, Results.TransmittedCount[1], side);
             for (std::size_t i = 1; i < edge.size(); ++i)
                 p.line(edge[i - 1], edge[i], LightBlue);
         }
@@ -175,7 +179,7 @@ void Module1::DrawTransmittancePlot(double mu)
     // exp(-μd) is straight on this scale: from T = 1 (drawn at y = 36) to T = 0.001.
     p.line({SlabLeft, TopY}, {lawLineEndX(mu), BottomY}, Blue);
     p.point({SlabLeft, TopY}, LightRed);
-    for (const QPointF &at : transmittancePoints(TransmittedCount))
+    for (const QPointF &at : transmittancePoints(Results.TransmittedCount))
         p.lineTo(at, LightRed);
     p.setDrawWidth(1);
 }

@@ -9,12 +9,15 @@
 #include "common/gui/contextmenu.h"
 #include "common/gui/exports.h"
 #include "common/gui/pacer.h"
+#include "common/gui/picturebox.h"
+#include "common/gui/statswindow.h"
 #include "tests/testutil.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -152,7 +155,7 @@ template <class Form> void exitWhilePaused(Form &form)
     EXPECT_TRUE(form.pacer().cancelled());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.pacer().photonsDone(), pausedAt);
-    EXPECT_EQ(form.module().PhotonCount, 0);
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
     EXPECT_TRUE(form.Text2->text().isEmpty());
     testutil::settleApplication();
 }
@@ -164,24 +167,27 @@ template <class Form> void keysRunBatches(Form &form, int photonsPerBatch)
 {
     form.Text1->setFocus();
     press(&form, Qt::Key_Return);
-    EXPECT_EQ(form.module().PhotonCount, photonsPerBatch) << "Return in the energy box";
+    EXPECT_EQ(form.module().Results.PhotonCount, photonsPerBatch) << "Return in the energy box";
     EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
 
     for (Qt::Key key : {Qt::Key_F5, Qt::Key_PageDown}) {
-        const auto before = form.module().PhotonCount;
+        const auto before = form.module().Results.PhotonCount;
         form.Picture2->setFocus();
         press(&form, key);
-        EXPECT_EQ(form.module().PhotonCount, before + photonsPerBatch) << QTest::toString(key);
+        EXPECT_EQ(form.module().Results.PhotonCount, before + photonsPerBatch)
+            << QTest::toString(key);
     }
 
     // Pressed again and again inside a batch: still one batch.
-    const auto before = form.module().PhotonCount;
+    const auto before = form.module().Results.PhotonCount;
     Script script([&](int turn) {
+        if (!form.pacer().running())
+            return false;
         press(&form, turn % 2 ? Qt::Key_F5 : Qt::Key_PageDown);
         return turn < 20;
     });
     QTest::mouseClick(form.Command1, Qt::LeftButton);
-    EXPECT_EQ(form.module().PhotonCount, before + photonsPerBatch);
+    EXPECT_EQ(form.module().Results.PhotonCount, before + photonsPerBatch);
 
     QTest::mouseClick(form.Command3, Qt::LeftButton); // Reset / Clear empties the box
     testutil::MessageCatcher seen;
@@ -190,7 +196,7 @@ template <class Form> void keysRunBatches(Form &form, int photonsPerBatch)
     press(&form, Qt::Key_Enter);
     EXPECT_EQ(seen.count, 1);
     EXPECT_TRUE(seen.text.contains(QStringLiteral("Input Photon energy")));
-    EXPECT_EQ(form.module().PhotonCount, 0);
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
 }
 
 // Ctrl+1, Ctrl+2 and Ctrl+3 choose the pace, from any control but a text box's text.
@@ -311,12 +317,13 @@ template <class Form> void tenBatchesAtOnce(Form &form, int photonsPerBatch)
     form.Picture1->setFocus();
     bool unlocked = false, lastPaced = false, wrongPace = false;
     QSet<QString> shownCounts;
+    QObject::connect(form.Text2, &QLineEdit::textChanged, form.Text2,
+                     [&](const QString &text) { shownCounts.insert(text); });
     Script script([&](int) {
         if (!form.pacer().running())
             return false;
-        const auto finished = form.module().PhotonCount / photonsPerBatch;
+        const auto finished = form.module().Results.PhotonCount / photonsPerBatch;
         unlocked = unlocked || form.Command1->isEnabled() || form.Command3->isEnabled();
-        shownCounts.insert(form.Text2->text());
         wrongPace = wrongPace || form.pacer().unpaced() != (finished < 9);
         if (finished == 9 && !lastPaced) {
             lastPaced = !form.pacer().unpaced();
@@ -325,12 +332,14 @@ template <class Form> void tenBatchesAtOnce(Form &form, int photonsPerBatch)
         return true;
     });
     press(&form, Qt::Key_F5, Qt::ShiftModifier);
-    EXPECT_EQ(form.module().PhotonCount, 10 * photonsPerBatch);
+    EXPECT_EQ(form.module().Results.PhotonCount, 10 * photonsPerBatch);
     EXPECT_TRUE(lastPaced) << "the last batch runs at the chosen pace";
     EXPECT_FALSE(wrongPace) << "only the batches before the last run unpaced";
     EXPECT_FALSE(unlocked) << "GO or Reset/Clear came free inside the run";
+    QObject::disconnect(form.Text2, &QLineEdit::textChanged, form.Text2, nullptr);
     for (int b = 1; b <= 9; ++b)
-        EXPECT_TRUE(shownCounts.contains(QString::number(b * photonsPerBatch))) << b;
+        EXPECT_TRUE(shownCounts.contains(QString::number(b * photonsPerBatch)))
+            << "the count follows every batch: " << b;
     EXPECT_EQ(form.Text2->text(), QString::number(10 * photonsPerBatch));
     EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
     EXPECT_FALSE(form.pacer().running());
@@ -346,13 +355,14 @@ template <class Form> void pauseAndExitInsideManyBatches(Form &form, int photons
     std::int64_t atExit = -1;
     int turnPaused = 0;
     Script script([&](int turn) {
-        if (turnPaused == 0 && form.module().PhotonCount >= 3 * photonsPerBatch) {
+        if (turnPaused == 0 && form.module().Results.PhotonCount >= 3 * photonsPerBatch) {
             press(&form, Qt::Key_P);
             turnPaused = turn;
         } else if (turnPaused > 0 && turn < turnPaused + 40) {
-            whilePaused.push_back(form.module().PhotonCount * 1000 + form.pacer().photonsDone());
+            whilePaused.push_back(form.module().Results.PhotonCount * 1000 +
+                                  form.pacer().photonsDone());
         } else if (turnPaused > 0) {
-            atExit = form.module().PhotonCount;
+            atExit = form.module().Results.PhotonCount;
             QTest::mouseClick(form.Command2, Qt::LeftButton);
             return false;
         }
@@ -363,8 +373,8 @@ template <class Form> void pauseAndExitInsideManyBatches(Form &form, int photons
     for (std::int64_t v : whilePaused)
         EXPECT_EQ(v, whilePaused.front()) << "a photon ran while paused";
     EXPECT_TRUE(testutil::quitRequested());
-    EXPECT_EQ(form.module().PhotonCount, atExit) << "a batch was counted after EXIT";
-    EXPECT_LT(form.module().PhotonCount, 100 * photonsPerBatch);
+    EXPECT_EQ(form.module().Results.PhotonCount, atExit) << "a batch was counted after EXIT";
+    EXPECT_LT(form.module().Results.PhotonCount, 100 * photonsPerBatch);
     testutil::settleApplication();
 }
 
@@ -467,8 +477,8 @@ void switchClearsResultsKeepsEnergy(Form &form, const QString &defaultLabel,
     EXPECT_EQ(seen.count, 0) << seen.text.toStdString();
     EXPECT_EQ(form.module().Material, &materialByFile("water.dat"));
     EXPECT_EQ(checkedMaterial(form), QStringLiteral("水(&W)"));
-    EXPECT_EQ(form.module().PhotonCount, 0);
-    EXPECT_TRUE(form.module().MeanHistory.empty());
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
+    EXPECT_TRUE(form.module().Results.MeanHistory.empty());
     EXPECT_TRUE(form.Text2->text().isEmpty());
     EXPECT_EQ(form.Text1->text(), typed) << "the typed energy stays";
     EXPECT_TRUE(form.Text1->isEnabled());
@@ -485,7 +495,7 @@ void switchClearsResultsKeepsEnergy(Form &form, const QString &defaultLabel,
 template <class Form> void unreadableMaterialKeepsTheCurrentOne(Form &form)
 {
     QTest::mouseClick(form.Command1, Qt::LeftButton);
-    const auto photons = form.module().PhotonCount;
+    const auto photons = form.module().Results.PhotonCount;
     const QString count = form.Text2->text();
     form.setMaterialFileReader([](const QString &fileName, common::MaterialTable &table) {
         table = {};
@@ -501,7 +511,7 @@ template <class Form> void unreadableMaterialKeepsTheCurrentOne(Form &form)
     EXPECT_TRUE(seen.text.contains(QStringLiteral("ICRU 軟部組織"))) << seen.text.toStdString();
     EXPECT_EQ(form.module().Material, &common::defaultMaterial());
     EXPECT_EQ(checkedMaterial(form), QStringLiteral("ICRU 軟部組織(&T)"));
-    EXPECT_EQ(form.module().PhotonCount, photons);
+    EXPECT_EQ(form.module().Results.PhotonCount, photons);
     EXPECT_EQ(form.Text2->text(), count);
 }
 
@@ -523,36 +533,79 @@ template <class Form> void noMaterialSwitchDuringABatch(Form &form)
     EXPECT_TRUE(materialMenu(form)->isEnabled()) << "live again after the batch";
 }
 
-// Inside a batch the counts are half made: neither the statistics window's CSV nor a
-// language switch (which recomputes what every window shows) is offered then.
-template <class Form> void noRecomputingDuringABatch(Form &form)
+// What the statistics window shows: its lines and its plot.
+struct StatisticsShown {
+    QStringList lines;
+    QImage plot;
+    bool operator==(const StatisticsShown &) const = default;
+};
+inline StatisticsShown statisticsShown(common::StatisticsWindow &window)
 {
-    QAction *language = nullptr;
+    StatisticsShown shown;
+    for (QLabel *l : window.lineLabels())
+        shown.lines << l->text();
+    shown.plot = window.plot()->image();
+    return shown;
+}
+
+// Inside a batch the results are those of the batches before it, whole: the statistics
+// window opened half-way through a paced batch (Ctrl+T) shows exactly what it showed
+// after the batch before; its CSV and the main window's save the same; the language
+// can be switched and back, and the window still shows the same.
+template <class Form> void committedResultsDuringABatch(Form &form, int photonsPerBatch)
+{
+    QAction *japanese = nullptr, *english = nullptr;
     for (QAction *a : form.contextMenu().menu()->actions())
         if (a->menu() && a->text() == QStringLiteral("言語(&L)"))
-            language = a;
-    QAction *statisticsCsv = nullptr;
-    for (QAction *a : form.statistics().actions())
-        if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_S)))
-            statisticsCsv = a;
-    ASSERT_NE(language, nullptr);
-    ASSERT_NE(statisticsCsv, nullptr);
-    bool languageLive = false, csvLive = false;
-    int turns = 0;
+            for (QAction *l : a->menu()->actions())
+                (l->text().startsWith(QStringLiteral("日本語")) ? japanese : english) = l;
+    ASSERT_NE(japanese, nullptr);
+    ASSERT_NE(english, nullptr);
+
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    form.statistics().toggle();
+    ASSERT_TRUE(form.statistics().isVisible());
+    const StatisticsShown afterFirst = statisticsShown(form.statistics());
+    const QString csvAfterFirst = form.module().resultsCsv().toUtf8();
+    form.statistics().hide();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    form.pacer().setPace(common::Pace::Normal);
+    bool languageLive = false, opened = false;
+    StatisticsShown midBatch, afterSwitch;
+    QString csvMidBatch;
+    int photonsAtOpening = 0;
     Script script([&](int) {
         if (!form.pacer().running())
             return false;
-        ++turns;
-        languageLive = languageLive || language->isEnabled();
-        csvLive = csvLive || statisticsCsv->isEnabled();
+        languageLive = languageLive || japanese->isEnabled();
+        if (!opened && form.pacer().photonsDone() >= photonsPerBatch / 2) {
+            opened = true;
+            photonsAtOpening = form.pacer().photonsDone();
+            press(&form, Qt::Key_T, Qt::ControlModifier);
+            midBatch = statisticsShown(form.statistics());
+            csvMidBatch = form.module().resultsCsv().toUtf8();
+            english->trigger();
+            japanese->trigger();
+            afterSwitch = statisticsShown(form.statistics());
+        }
         return true;
     });
     QTest::mouseClick(form.Command1, Qt::LeftButton);
-    EXPECT_GT(turns, 0);
-    EXPECT_FALSE(languageLive);
-    EXPECT_FALSE(csvLive);
-    EXPECT_TRUE(language->isEnabled()) << "live again after the batch";
-    EXPECT_TRUE(statisticsCsv->isEnabled());
+    ASSERT_TRUE(opened) << "the batch ended before half of it ran";
+    EXPECT_GT(photonsAtOpening, 1);
+    EXPECT_LT(photonsAtOpening, photonsPerBatch);
+    EXPECT_TRUE(languageLive) << "a language switch is offered during a batch";
+    EXPECT_TRUE(midBatch == afterFirst) << "half-counted results in the statistics window";
+    EXPECT_TRUE(afterSwitch == afterFirst) << "a language switch read half-counted results";
+    EXPECT_EQ(csvMidBatch, csvAfterFirst);
+    // Its own refresh at the batch's end shows the second batch.
+    EXPECT_TRUE(form.statistics().isVisible());
+    EXPECT_FALSE(statisticsShown(form.statistics()) == afterFirst);
+    EXPECT_EQ(form.module().Results.PhotonCount, 2 * photonsPerBatch);
+    form.statistics().hide();
+    form.pacer().setPace(common::Pace::Fast);
 }
 
 } // namespace batchkeys

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStyleFactory>
 
 namespace common {
@@ -44,12 +45,16 @@ void endProgram()
 
 void showWarning(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // The window takes the keyboard back, window manager or not.
-    if (parent)
-        parent->window()->activateWindow();
+    QPointer<QWidget> window = parent ? parent->window() : nullptr;
+    QObject::connect(box, &QDialog::finished, box, [window] {
+        if (window)
+            window->activateWindow();
+    });
+    box->open();
 }
 
 bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Material &next,
@@ -66,10 +71,13 @@ bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Ma
 
 void failStartup(QWidget *parent, const QString &report)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), report, QMessageBox::Ok,
-                    parent);
-    box.exec();
-    QCoreApplication::exit(1);
+    auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(), report,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Every window waits for the report: the program ends once it has been read.
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(1); });
+    box->show();
 }
 
 } // namespace common

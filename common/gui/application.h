@@ -21,7 +21,8 @@ void installFontSubstitutions();
 // running batch is stopped by its window's pacer first (Form::quitProgram).
 void endProgram();
 
-// Warning box: exclamation icon, one OK button, titled with the program's name.
+// Warning box: exclamation icon, one OK button, titled with the program's name. Opened
+// over the window and answered there; this returns at once.
 void showWarning(QWidget *parent, const QString &text);
 
 struct Material;
@@ -31,7 +32,8 @@ struct Material;
 bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Material &next,
                      const Material &current, MaterialTable &table);
 
-// A start-up that cannot go on: the report is shown and the program ends with status 1.
+// A start-up that cannot go on: the report is shown over every window, and the program
+// ends with status 1 once it is closed. Returns at once.
 void failStartup(QWidget *parent, const QString &report);
 
 } // namespace common

@@ -6,15 +6,16 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
+#include <memory>
 
 namespace common {
 
-// For the life of a batch that lets the event loop run: GO and Reset/Clear disabled,
+// For the life of a run of batches: GO and Reset/Clear disabled,
 // so a click cannot start a second batch or clear the results under the running one;
 // EXIT out of the keyboard's reach (the mouse still ends the program at once), so a
 // Space meant to pause never ends it; the focus on a control where Space pauses; the
-// pacer running. Afterwards everything comes back, with the focus on GO.
+// pacer running. Afterwards everything comes back, with the focus on GO unless the
+// program is ending.
 class BatchLock {
 public:
     struct Controls {
@@ -33,11 +34,9 @@ public:
         exit_->setFocusPolicy(Qt::NoFocus);
         go_->setEnabled(false);
         reset_->setEnabled(false);
-        pacer_.begin();
     }
     ~BatchLock()
     {
-        pacer_.finish();
         if (exit_)
             exit_->setFocusPolicy(exitPolicy_);
         if (reset_)
@@ -57,22 +56,13 @@ private:
     Qt::FocusPolicy exitPolicy_;
 };
 
-// Runs count batches back to back under one lock: those before the last unpaced, the
-// last at the chosen pace, so a hundred batches take about as long as one at the
-// chosen pace plus the machine's time for the rest. batch() runs one and returns false
-// when the program is ending; shown() then updates the window's results, after every
-// batch as after a single one. False when the program is ending.
-inline bool runBatches(Pacer &pacer, const BatchLock::Controls &controls, int count,
-                       const std::function<bool()> &batch, const std::function<void()> &shown)
+// Starts count batches back to back under one lock, which the pacer lets go when the
+// run ends or is cancelled; returns at once. The batch's end updates the window's
+// results, after every batch of a run as after a single one.
+inline void runBatches(Pacer &pacer, const BatchLock::Controls &controls, int count, Batch batch)
 {
-    const BatchLock lock{pacer, controls};
-    for (int i = 1; i <= count; ++i) {
-        pacer.nextBatch(i < count);
-        if (!batch())
-            return false;
-        shown();
-    }
-    return true;
+    auto lock = std::make_shared<BatchLock>(pacer, controls);
+    pacer.start(count, std::move(batch), [lock]() mutable { lock.reset(); });
 }
 
 } // namespace common

@@ -50,24 +50,16 @@ ContextMenu *ContextMenu::forBatchWindow(QWidget *window, QPushButton *go, Pacer
     menu->addSeparator();
     menu->addPacing(pacer);
     menu->addExports(std::move(exports));
-    menu->lockResultsWhileRunning(pacer);
     return menu;
 }
 
-void ContextMenu::lockResultsWhileRunning(Pacer &pacer)
+void ContextMenu::greyWhileRunning(QAction *action, Pacer &pacer)
 {
-    pacer_ = &pacer;
-    for (const QPointer<QAction> &a : resultEntries_)
-        greyWhileRunning(a);
-}
-
-void ContextMenu::greyWhileRunning(QAction *action)
-{
-    auto lock = [action = QPointer<QAction>(action), pacer = pacer_] {
+    auto lock = [action = QPointer<QAction>(action), pacer = &pacer] {
         if (action)
             action->setEnabled(!pacer->running());
     };
-    connect(pacer_, &Pacer::stateChanged, this, lock);
+    connect(&pacer, &Pacer::stateChanged, this, lock);
     lock();
 }
 
@@ -151,8 +143,8 @@ QMenu *ContextMenu::addMaterials(Pacer &pacer, std::function<bool(const Material
                 (*current)->setChecked(true);
         });
     }
-    pacer_ = &pacer;
-    greyWhileRunning(sub->menuAction());
+    // A new material's table under a running batch would mix two materials' photons.
+    greyWhileRunning(sub->menuAction(), pacer);
     return sub;
 }
 
@@ -188,7 +180,7 @@ void ContextMenu::addPacing(Pacer &pacer)
                              {QKeySequence(Qt::Key_N)}, [&pacer] { pacer.step(); });
     // Pause and the single step act during a batch only: at other times their keys
     // belong to the controls (Space presses a focused button).
-    auto show = [&pacer, paces, pause, step, this] {
+    auto show = [&pacer, paces, pause, step] {
         for (int i = 0; i < paces.size(); ++i)
             paces[i]->setChecked(pacer.pace() == Pace(i));
         pause->setText(pacer.paused() ? tr("再開(&P)") : tr("一時停止(&P)"));
@@ -216,7 +208,6 @@ void ContextMenu::addExports(ExportSource source)
               [source](PictureBox &box) { savePlotPictureAs(source, box); });
     plotEntry([] { return tr("データを CSV で保存…(&D)"); },
               [source](PictureBox &) { saveResultsAs(source); });
-    resultEntries_.append(plotEntries_.back());
     addSeparator();
     addEntry([] { return tr("ウィンドウをコピー(&W)"); },
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
@@ -224,9 +215,8 @@ void ContextMenu::addExports(ExportSource source)
     addEntry([] { return tr("ウィンドウを画像として保存…(&E)"); },
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
              [source] { saveWindowPictureAs(source); });
-    resultEntries_.append(addEntry([] { return tr("結果を CSV で保存…(&R)"); },
-                                   {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                                   [source] { saveResultsAs(source); }));
+    addEntry([] { return tr("結果を CSV で保存…(&R)"); }, {QKeySequence(Qt::CTRL | Qt::Key_S)},
+             [source] { saveResultsAs(source); });
     aimAt(nullptr);
 }
 
@@ -242,10 +232,7 @@ QAction *ContextMenu::addToggle(Text text, const QList<QKeySequence> &shortcuts,
 
 QAction *ContextMenu::addStatistics(StatisticsWindow &window, ExportSource exports)
 {
-    ContextMenu *plots = forPlotsOf(&window, std::move(exports));
-    // Its CSV is the main window's: complete only between batches.
-    if (pacer_)
-        plots->lockResultsWhileRunning(*pacer_);
+    forPlotsOf(&window, std::move(exports));
     addSeparator();
     return addEntry([] { return tr("統計ウィンドウ(&K)"); }, {QKeySequence(Qt::CTRL | Qt::Key_T)},
                     [&window] { window.toggle(); });
@@ -273,10 +260,6 @@ void ContextMenu::addLanguages()
     };
     refreshers_.push_back(check);
     check();
-    // A switch recomputes what the windows show from the results; inside a batch they
-    // are half counted.
-    if (pacer_)
-        greyWhileRunning(sub->menuAction());
 }
 
 void ContextMenu::aimAt(QWidget *widget)

@@ -64,10 +64,6 @@ public:
     // could not be read), the check stays on the material in use. Greyed out while a
     // batch runs.
     QMenu *addMaterials(Pacer &pacer, std::function<bool(const Material &)> choose);
-    // No CSV while a batch runs: its counts are complete only at its end. The menu
-    // keeps the pacer: the statistics window's CSV and the language (added after this)
-    // are greyed out with it.
-    void lockResultsWhileRunning(Pacer &pacer);
     // Speed (Slow, Normal, Fast: Ctrl+1..3), Pause/Resume (P, Space, Pause) and one
     // photon (N) for a window whose batches a pacer runs.
     void addPacing(Pacer &pacer);
@@ -102,11 +98,9 @@ private:
     const QObject *goButton_ = nullptr;               // compared only: it may be under destruction
     QPointer<PictureBox> plot_;                       // the plot the menu was opened on
     QList<QPointer<QAction>> plotEntries_;            // shown only then
-    QList<QPointer<QAction>> resultEntries_;          // the CSV saves
-    Pacer *pacer_ = nullptr;                          // whose batches grey entries out
     void aimAt(QWidget *widget);
-    // Enabled only while pacer_ runs no batch.
-    void greyWhileRunning(QAction *action);
+    // Enabled only while the pacer runs no batch.
+    void greyWhileRunning(QAction *action, Pacer &pacer);
 };
 
 } // namespace common

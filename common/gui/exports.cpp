@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTimer>
@@ -138,69 +139,77 @@ void copyImageToClipboard(const QImage &image)
         clipboard->setImage(image);
 }
 
-QString askSavePath(QWidget *parent, const QString &caption, const QString &suggestedName,
-                    const QString &filter, const QString &defaultSuffix)
+void askSavePath(QWidget *parent, const QString &caption, const QString &suggestedName,
+                 const QString &filter, const QString &defaultSuffix,
+                 std::function<void(const QString &path)> chosen)
 {
     // Qt's own dialog on every desktop: the same keys everywhere, and its file-name
     // field takes the typed path.
-    QFileDialog dialog(parent, caption, QDir::home().filePath(suggestedName), filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.selectFile(suggestedName);
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+    auto *dialog = new QFileDialog(parent, caption, QDir::home().filePath(suggestedName), filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(defaultSuffix);
+    dialog->selectFile(suggestedName);
+    QTimer::singleShot(0, dialog, [dialog] {
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
             name->setFocus();
             name->selectAll();
         }
     });
-    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    // The window takes the keyboard back, window manager or not.
-    if (parent)
-        parent->activateWindow();
-    return accepted ? dialog.selectedFiles().constFirst() : QString();
+    QPointer<QWidget> window = parent;
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, window, chosen = std::move(chosen)](int result) {
+                         // The window takes the keyboard back, window manager or not.
+                         if (window)
+                             window->activateWindow();
+                         const QStringList files = dialog->selectedFiles();
+                         if (result == QDialog::Accepted && !files.isEmpty() && window)
+                             chosen(files.constFirst());
+                     });
+    dialog->open();
 }
 
 namespace {
-bool reportFailure(QWidget *parent, const QString &failure)
+void reportFailure(QWidget *parent, const QString &failure)
 {
-    if (failure.isEmpty())
-        return true;
-    showWarning(parent, failure);
-    return false;
+    if (!failure.isEmpty())
+        showWarning(parent, failure);
 }
 } // namespace
 
-bool saveResultsAs(const ExportSource &source)
+void saveResultsAs(const ExportSource &source)
 {
-    const QString path = askSavePath(source.window, QObject::tr("結果を CSV で保存"),
-                                     source.stem + QStringLiteral(".csv"),
-                                     QObject::tr("CSV (*.csv)"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return false;
-    return reportFailure(source.window, writeFileAtomically(path, source.results().toUtf8()));
+    // The results are taken when the file is written: what the batches have committed
+    // by then, whether one ran while the dialog was open or not.
+    askSavePath(
+        source.window, QObject::tr("結果を CSV で保存"), source.stem + QStringLiteral(".csv"),
+        QObject::tr("CSV (*.csv)"), QStringLiteral("csv"), [source](const QString &path) {
+            reportFailure(source.window, writeFileAtomically(path, source.results().toUtf8()));
+        });
 }
 
-bool saveWindowPictureAs(const ExportSource &source)
+void saveWindowPictureAs(const ExportSource &source)
 {
-    const QString path = askSavePath(source.window, QObject::tr("ウィンドウを画像として保存"),
-                                     source.stem + QStringLiteral(".png"),
-                                     QObject::tr("画像 (*.png *.svg)"), QStringLiteral("png"));
-    if (path.isEmpty())
-        return false;
-    return reportFailure(source.window, saveWindowPicture(*source.window, path));
+    askSavePath(source.window, QObject::tr("ウィンドウを画像として保存"),
+                source.stem + QStringLiteral(".png"), QObject::tr("画像 (*.png *.svg)"),
+                QStringLiteral("png"), [source](const QString &path) {
+                    reportFailure(source.window, saveWindowPicture(*source.window, path));
+                });
 }
 
-bool savePlotPictureAs(const ExportSource &source, const PictureBox &box)
+void savePlotPictureAs(const ExportSource &source, const PictureBox &box)
 {
-    const QString path = askSavePath(source.window, QObject::tr("図を画像として保存"),
-                                     source.stem + QLatin1Char('-') + box.objectName().toLower() +
-                                         QStringLiteral(".png"),
-                                     QObject::tr("画像 (*.png *.svg)"), QStringLiteral("png"));
-    if (path.isEmpty())
-        return false;
-    return reportFailure(source.window, savePlotPicture(box, path));
+    QPointer<const PictureBox> plot(&box);
+    askSavePath(source.window, QObject::tr("図を画像として保存"),
+                source.stem + QLatin1Char('-') + box.objectName().toLower() +
+                    QStringLiteral(".png"),
+                QObject::tr("画像 (*.png *.svg)"), QStringLiteral("png"),
+                [source, plot](const QString &path) {
+                    if (plot)
+                        reportFailure(source.window, savePlotPicture(*plot, path));
+                });
 }
 
 } // namespace common

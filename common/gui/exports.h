@@ -33,9 +33,12 @@ QString saveWindowPicture(QWidget &window, const QString &path);
 void copyImageToClipboard(const QImage &image);
 
 // Asks where to save, with the file-name field focused: a full path typed there and
-// Return saves there. "" when cancelled. The name gets the extension when it has none.
-QString askSavePath(QWidget *parent, const QString &caption, const QString &suggestedName,
-                    const QString &filter, const QString &defaultSuffix);
+// Return saves there. Opens the dialog over the window and returns at once; chosen()
+// gets the path once the user has given one (never when cancelled, nor when the window
+// has gone). The name gets the extension when it has none.
+void askSavePath(QWidget *parent, const QString &caption, const QString &suggestedName,
+                 const QString &filter, const QString &defaultSuffix,
+                 std::function<void(const QString &path)> chosen);
 
 // What a main window offers for export: its plots, its results, a file-name stem.
 struct ExportSource {
@@ -44,10 +47,10 @@ struct ExportSource {
     std::function<CsvTable()> results;
 };
 
-// The save actions, dialog included; a failure is shown in a warning box. True when
-// a file was written.
-bool saveResultsAs(const ExportSource &source);
-bool saveWindowPictureAs(const ExportSource &source);
-bool savePlotPictureAs(const ExportSource &source, const PictureBox &box);
+// The save actions, dialog included; a failure is shown in a warning box. They return
+// once the dialog is open; the file is written when the user answers it.
+void saveResultsAs(const ExportSource &source);
+void saveWindowPictureAs(const ExportSource &source);
+void savePlotPictureAs(const ExportSource &source, const PictureBox &box);
 
 } // namespace common

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/gui/pacer.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -38,6 +36,15 @@ Pacer::Pacer(int photonsPerBatch, QObject *parent)
     : QObject(parent), photonsPerBatch_(photonsPerBatch)
 {
     clock_.start();
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { advance(StepBudgetMs); });
+}
+
+Pacer::~Pacer()
+{
+    // What the run holds (the window's batch lock) lets go before the pacer goes.
+    runDone_ = nullptr;
 }
 
 void Pacer::setPace(Pace pace)
@@ -51,31 +58,45 @@ void Pacer::setPace(Pace pace)
     Q_EMIT stateChanged();
 }
 
-void Pacer::begin()
+void Pacer::start(int count, Batch batch, std::function<void()> done)
 {
+    if (running_ || cancelled_ || count < 1) {
+        if (done)
+            done();
+        return;
+    }
+    batch_ = std::move(batch);
+    runDone_ = std::move(done);
+    batchesLeft_ = count;
+    inBatch_ = false;
+    gate_ = false;
     running_ = true;
     unpaced_ = false;
     paused_ = false;
     steps_ = 0;
     done_ = 0;
-    anchor_ = {now(), 0};
     Q_EMIT stateChanged();
+    // The first photon at once, then back to the loop: the window shows the batch
+    // begun (GO locked, μ, the first track) before anything else runs.
+    advance(0);
 }
 
-void Pacer::nextBatch(bool unpaced)
+void Pacer::finishRun()
 {
-    unpaced_ = unpaced;
-    done_ = 0;
-    anchor_ = {now(), 0};
-}
-
-void Pacer::finish()
-{
+    timer_.stop();
     running_ = false;
     unpaced_ = false;
     paused_ = false;
     steps_ = 0;
+    inBatch_ = false;
+    gate_ = false;
+    batch_ = {};
+    // Moved out first: done() may start the next run.
+    const std::function<void()> done = std::move(runDone_);
+    runDone_ = nullptr;
     Q_EMIT stateChanged();
+    if (done)
+        done();
 }
 
 void Pacer::togglePause()
@@ -95,70 +116,83 @@ void Pacer::step()
     if (!running_ || !paused_ || cancelled_)
         return;
     ++steps_;
-    wake();
+    // The photon runs now, in answer to the key, and shows at the next repaint.
+    if (advancing_)
+        wake();
+    else
+        advance(0);
 }
 
 void Pacer::cancel()
 {
     cancelled_ = true;
-    wake();
-}
-
-bool Pacer::yield(int photonsDone)
-{
-    done_ = photonsDone;
-    if (cancelled_)
-        return false;
-    // The track just drawn shows, and a click or key made meanwhile is handled.
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    for (;;) {
-        if (cancelled_)
-            return false;
-        if (paused_) {
-            if (steps_ > 0) {
-                --steps_;
-                return true;
-            }
-            if (!waitFor(-1))
-                return false;
-            continue;
-        }
-        const PaceSlot slot =
-            nextPhotonSlot(unpaced_ ? Pace::Fast : pace_, photonsPerBatch_, anchor_, done_, now());
-        anchor_ = slot.anchor;
-        const qint64 wait = slot.dueMs - now();
-        if (wait <= 0)
-            return true;
-        if (!waitFor(wait))
-            return false;
-    }
+    if (running_)
+        finishRun();
 }
 
 void Pacer::wake()
 {
-    if (waiting_)
-        waiting_->quit();
+    if (running_ && !cancelled_)
+        timer_.start(0);
 }
 
-bool Pacer::waitFor(qint64 ms)
+void Pacer::advance(qint64 budgetMs)
 {
-    QEventLoop loop;
-    QTimer timer;
-    if (ms >= 0) {
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(int(std::min<qint64>(ms, 60000)));
+    if (!running_ || cancelled_ || advancing_)
+        return;
+    const QScopedValueRollback<bool> advancing(advancing_, true);
+    const qint64 stepStart = now();
+    for (;;) {
+        if (gate_) {
+            // After a photon: the next one (or the batch's end) waits for its time, or
+            // while paused for a single step or the resume.
+            if (paused_) {
+                if (steps_ == 0)
+                    return; // togglePause() or step() wakes the pacer
+                --steps_;
+            } else {
+                const PaceSlot slot = nextPhotonSlot(unpaced_ ? Pace::Fast : pace_,
+                                                     photonsPerBatch_, anchor_, done_, now());
+                anchor_ = slot.anchor;
+                const qint64 wait = slot.dueMs - now();
+                if (wait > 0) {
+                    timer_.start(int(std::min<qint64>(wait, 60000)));
+                    return;
+                }
+                // Due, but the window has not repainted for a frame: a turn of the loop
+                // first (and a key pressed meanwhile is heard before the next photon).
+                if (now() - stepStart >= budgetMs) {
+                    timer_.start(0);
+                    return;
+                }
+            }
+            gate_ = false;
+        }
+        if (!inBatch_) {
+            if (batchesLeft_ == 0) {
+                finishRun();
+                return;
+            }
+            --batchesLeft_;
+            unpaced_ = batchesLeft_ > 0;
+            done_ = 0;
+            anchor_ = {now(), 0};
+            inBatch_ = true;
+            if (batch_.begin)
+                batch_.begin();
+        }
+        if (done_ < photonsPerBatch_) {
+            batch_.photon(done_ + 1);
+            ++done_;
+            gate_ = true;
+            continue;
+        }
+        inBatch_ = false;
+        if (batch_.end)
+            batch_.end();
+        if (!running_ || cancelled_)
+            return; // the end handed over to something that stopped the run
     }
-    QPointer<QEventLoop> outer = waiting_; // a wait inside a wait hands back to the outer
-    waiting_ = &loop;
-    // exec() blocks in the event loop, idle until an event, the timer or wake().
-    // It returns -1 at once when the application is already leaving its loop.
-    const int result = loop.exec();
-    waiting_ = outer;
-    if (result < 0)
-        cancelled_ = true;
-    return !cancelled_;
 }
 
 } // namespace common

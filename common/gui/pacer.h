@@ -3,9 +3,9 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
+#include <QTimer>
 
-class QEventLoop;
+#include <functional>
 
 namespace common {
 
@@ -37,26 +37,40 @@ struct PaceSlot {
 PaceSlot nextPhotonSlot(Pace pace, int photonsPerBatch, PaceAnchor anchor, int photonsDone,
                         qint64 nowMs);
 
-// The one place that lets the event loop run during a batch. The main window owns it
-// and hands it to its module, which calls yield() after every photon. It knows the
-// pace, the pause and single-step state, and whether the program was asked to end.
-// While it waits for the next photon's time, or while paused, the event loop runs
-// idle: repaints, clicks and keys are handled and no core is kept busy.
+// One batch as the loop it is, cut where the event loop may run: begin, then each
+// photon (sample, draw, count into the batch's own tally), then end (the tally added
+// to the results, the plots and boxes written). Each part runs to its end and returns.
+struct Batch {
+    std::function<void()> begin;
+    std::function<void(int photon)> photon; // 1 .. photons per batch
+    std::function<void()> end;
+};
+
+// Runs batches from the application's own event loop, one step at a time, and paces
+// them. The main window owns it and hands it the batches; it knows the pace, the pause
+// and single-step state, and whether the program was asked to end. A step runs the
+// photons that are due (at Fast as many as fit in about one frame) and returns; a
+// timer brings the next step when the next photon is due. Between steps the loop is
+// idle or handles repaints, clicks, keys and dialogs like at any other time.
 class Pacer : public QObject {
     Q_OBJECT
 public:
     explicit Pacer(int photonsPerBatch, QObject *parent = nullptr);
+    ~Pacer() override;
+
+    // About one frame at 60 Hz: what a step at Fast may spend before the window repaints.
+    static constexpr qint64 StepBudgetMs = 15;
 
     Pace pace() const { return pace_; }
     void setPace(Pace pace);
 
-    // A batch starts (the schedule counts from now, not paused) and ends.
-    void begin();
-    void finish();
+    // Starts count batches back to back and returns at once: those before the last
+    // unpaced, the last at the chosen pace, so a hundred batches take about as long as
+    // one plus the machine's time for the rest. The first photon runs before this
+    // returns. done() runs when the last batch has ended or the run was cancelled.
+    void start(int count, Batch batch, std::function<void()> done = {});
     bool running() const { return running_; }
-    // The next batch of a run of several, under the same begin(): its schedule counts
-    // from now, a pause holds on. Unpaced: it runs as Fast whatever the chosen pace.
-    void nextBatch(bool unpaced);
+    // The batch in progress is one before the last of a run: it runs unpaced.
     bool unpaced() const { return unpaced_; }
 
     // Pause and resume between two photons; while paused, step() lets exactly one more
@@ -65,15 +79,12 @@ public:
     void step();
     bool paused() const { return paused_; }
 
-    // EXIT or the close box: the running batch stops at its next yield, for good.
+    // EXIT or the close box: the running batch stops where it is, for good; nothing
+    // more is drawn or counted, and the run's done() runs.
     void cancel();
     bool cancelled() const { return cancelled_; }
 
-    // After a photon: lets the event loop run, then waits for the next photon's time
-    // (or, paused, for resume, a step or the end). False once the program is ending:
-    // the caller stops at once and draws or counts nothing more.
-    bool yield(int photonsDone);
-    // The photons the running (or last) batch had done at its latest yield.
+    // The photons the running (or last) batch has done.
     int photonsDone() const { return done_; }
 
 Q_SIGNALS:
@@ -83,7 +94,9 @@ Q_SIGNALS:
 private:
     qint64 now() const { return clock_.elapsed(); }
     void wake();
-    bool waitFor(qint64 ms); // ms < 0: until woken. False when the loop cannot run.
+    // One step: the parts that are due, for at most budgetMs when more are.
+    void advance(qint64 budgetMs);
+    void finishRun();
 
     int photonsPerBatch_;
     Pace pace_ = Pace::Normal;
@@ -95,7 +108,13 @@ private:
     int done_ = 0;
     PaceAnchor anchor_;
     QElapsedTimer clock_;
-    QPointer<QEventLoop> waiting_;
+    QTimer timer_;
+    Batch batch_;
+    std::function<void()> runDone_;
+    int batchesLeft_ = 0;  // after the one in progress
+    bool inBatch_ = false; // begun and not yet ended
+    bool gate_ = false;    // a photon ran: the next part waits for its time
+    bool advancing_ = false;
 };
 
 } // namespace common

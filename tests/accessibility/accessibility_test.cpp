@@ -142,7 +142,7 @@ TEST_F(Descriptions, StelmosPlotsFollowTheBatches)
         QTest::mouseClick(form.Command1, Qt::LeftButton);
     const stelmo::Module1 &m = form.module();
     const double mu = stelmo::attenuationCoefficient(m.table(), 100);
-    const stelmo::DepthFraction f = stelmo::fractionAtMeanFreePath(m.TransmittedCount, mu);
+    const stelmo::DepthFraction f = stelmo::fractionAtMeanFreePath(m.Results.TransmittedCount, mu);
     ASSERT_GT(f.sampled, 0.2);
     const QString now = descriptionOf(form.Picture2);
     EXPECT_TRUE(now.startsWith(plot));
@@ -169,13 +169,15 @@ TEST_F(Descriptions, RhunelsHistogramSaysWhereThePhotonsWent)
     const QString plot = descriptionOf(form.Picture2);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     const rhunel::Module2 &m = form.module();
-    const auto peak = std::max_element(m.AngleHistogram.begin() + 1, m.AngleHistogram.end());
-    const auto k = peak - m.AngleHistogram.begin();
+    const auto peak =
+        std::max_element(m.Results.AngleHistogram.begin() + 1, m.Results.AngleHistogram.end());
+    const auto k = peak - m.Results.AngleHistogram.begin();
     const QString now = descriptionOf(form.Picture2);
     EXPECT_TRUE(now.startsWith(plot));
     EXPECT_TRUE(now.contains(QStringLiteral("500 個")));
     EXPECT_TRUE(now.contains(QStringLiteral("%1°〜%2°").arg(k - 1).arg(k))) << now.toStdString();
-    EXPECT_TRUE(now.contains(QString::number(m.AngleSum / 500, 'f', 1))) << now.toStdString();
+    EXPECT_TRUE(now.contains(QString::number(m.Results.AngleSum / 500, 'f', 1)))
+        << now.toStdString();
     EXPECT_TRUE(descriptionOf(form.Picture1).contains(QStringLiteral("20 keV")));
 
     common::setLanguage(Language::English, false);

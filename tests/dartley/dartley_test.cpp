@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/batchkeys.h"
+#include "tests/idle.h"
 #include "tests/testutil.h"
 
 using common::PaletteColor;
@@ -115,12 +116,12 @@ TEST_F(Form1Test, ResetRepeatsTheFirstBatchAndKeepsTheCaption)
 TEST_F(Form1Test, CountersAre64Bit)
 {
     dartley::Module1 &m = form.module();
-    m.BatchNumber = 3'000'000; // three thousand million points so far
-    m.HitCount = 2'356'194'490;
+    m.Results.BatchNumber = 3'000'000; // three thousand million points so far
+    m.Results.HitCount = 2'356'194'490;
     m.RunBatch();
     EXPECT_EQ(form.Text2->text(), QStringLiteral("3000000000"));
-    EXPECT_EQ(m.BatchNumber, 3'000'001);
-    EXPECT_GT(m.HitCount, 2'356'194'490);
+    EXPECT_EQ(m.Results.BatchNumber, 3'000'001);
+    EXPECT_GT(m.Results.HitCount, 2'356'194'490);
     EXPECT_TRUE(form.Text1->text().startsWith(QStringLiteral("3.14")));
 }
 
@@ -142,19 +143,23 @@ TEST_F(Form1Test, ManyBatchesAtOnceEqualSingleClicks)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     bool unlocked = false;
-    QSet<QString> shownPoints;
     batchkeys::Script script([&](int) {
         if (!form.pacer().running())
             return false;
         unlocked = unlocked || form.Command1->isEnabled() || form.Command3->isEnabled();
-        shownPoints.insert(form.Text2->text());
         return true;
     });
+    QSet<QString> shownPoints;
+    QObject::connect(form.Text2, &QLineEdit::textChanged, form.Text2,
+                     [&](const QString &text) { shownPoints.insert(text); });
     batchkeys::press(&form, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_EQ(form.Text2->text(), QStringLiteral("100000"));
-    EXPECT_EQ(form.module().History.size(), 100u);
+    EXPECT_EQ(form.module().Results.History.size(), 100u);
     EXPECT_FALSE(unlocked);
-    EXPECT_TRUE(shownPoints.contains(QStringLiteral("50000"))) << "the texts follow every batch";
+    for (int batch = 1; batch <= 100; ++batch)
+        EXPECT_TRUE(shownPoints.contains(QString::number(1000 * batch)))
+            << "the texts follow every batch: " << batch;
+    QObject::disconnect(form.Text2, &QLineEdit::textChanged, form.Text2, nullptr);
     EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
     batchkeys::press(&form, Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_EQ(form.Text2->text(), QStringLiteral("110000"));
@@ -173,13 +178,14 @@ TEST_F(Form1Test, ExitInsideAHundredEndsAtOnce)
 {
     QString atExit;
     batchkeys::Script script([&](int) {
-        if (form.module().History.size() < 5)
+        if (form.module().Results.History.size() < 5)
             return true;
         atExit = form.Text2->text();
         click(form.Command2);
         return false;
     });
     form.runBatches(100);
+    testutil::waitUntilIdle();
     EXPECT_TRUE(testutil::quitRequested());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.Text2->text(), atExit) << "a batch ran after EXIT";

@@ -42,7 +42,7 @@ TEST_F(DartleyExports, CsvHoldsOneRowPerBatchSinceReset)
         batch();
         shown.push_back({form.Text2->text(), form.Text3->text(), form.Text1->text()});
     }
-    const auto csv = exportcheck::readCsv(form.module().results().toUtf8());
+    const auto csv = exportcheck::readCsv(form.module().resultsCsv().toUtf8());
     EXPECT_EQ(csv.header, QStringList({QStringLiteral("batch"), QStringLiteral("points"),
                                        QStringLiteral("hits"), QStringLiteral("pi_estimate"),
                                        QStringLiteral("sigma")}));

@@ -14,16 +14,16 @@ namespace {
 void expectConsistent(dartley::Form1 &form)
 {
     dartley::Module1 &m = form.module();
-    const std::int64_t points = 1000 * (m.BatchNumber - 1);
-    ASSERT_GE(m.HitCount, 0);
-    ASSERT_LE(m.HitCount, points);
+    const std::int64_t points = 1000 * (m.Results.BatchNumber - 1);
+    ASSERT_GE(m.Results.HitCount, 0);
+    ASSERT_LE(m.Results.HitCount, points);
     if (form.Text2->text().isEmpty()) {
-        ASSERT_EQ(m.BatchNumber, 1);
+        ASSERT_EQ(m.Results.BatchNumber, 1);
         return;
     }
     ASSERT_EQ(form.Text2->text(), QString::number(points));
-    ASSERT_EQ(form.Text3->text(), QString::number(m.HitCount));
-    ASSERT_EQ(form.Text1->text(), QString::number(4.0 * m.HitCount / points, 'f', 5));
+    ASSERT_EQ(form.Text3->text(), QString::number(m.Results.HitCount));
+    ASSERT_EQ(form.Text1->text(), QString::number(4.0 * m.Results.HitCount / points, 'f', 5));
 }
 
 TEST(DartleyMonkey, RandomClicksTypingAndClosesKeepTheCountsTrue)

@@ -30,7 +30,7 @@ TEST_P(RhunelPause, HoldsStepsOneAndResumesToTheUnpacedResult)
     const auto reference = batchkeys::unpacedBatch<rhunel::Form1>(synthetic::source);
     rhunel::Form1 &unpaced = *reference;
     EXPECT_EQ(form.Text2->text(), unpaced.Text2->text());
-    EXPECT_EQ(form.module().AngleHistogram, unpaced.module().AngleHistogram);
+    EXPECT_EQ(form.module().Results.AngleHistogram, unpaced.module().Results.AngleHistogram);
     EXPECT_TRUE(form.Picture1->image() == unpaced.Picture1->image());
     EXPECT_TRUE(form.Picture2->image() == unpaced.Picture2->image());
 }
@@ -59,7 +59,7 @@ TEST_F(RhunelKeys, NormalPaceSamplesWhatFastDoes)
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     const auto reference = batchkeys::unpacedBatch<rhunel::Form1>(synthetic::source);
     rhunel::Form1 &unpaced = *reference;
-    EXPECT_EQ(form.module().AngleHistogram, unpaced.module().AngleHistogram);
+    EXPECT_EQ(form.module().Results.AngleHistogram, unpaced.module().Results.AngleHistogram);
 }
 
 } // namespace

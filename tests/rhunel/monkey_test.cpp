@@ -16,17 +16,17 @@ namespace {
 void expectConsistent(rhunel::Form1 &form)
 {
     const rhunel::Module2 &m = form.module();
-    const std::int64_t total =
-        std::accumulate(m.AngleHistogram.begin() + 1, m.AngleHistogram.end(), std::int64_t{0});
-    ASSERT_EQ(total, m.PhotonCount) << "every photon counted once";
-    ASSERT_EQ(m.PhotonCount % 500, 0);
-    for (std::int64_t bin : m.AngleHistogram)
+    const std::int64_t total = std::accumulate(m.Results.AngleHistogram.begin() + 1,
+                                               m.Results.AngleHistogram.end(), std::int64_t{0});
+    ASSERT_EQ(total, m.Results.PhotonCount) << "every photon counted once";
+    ASSERT_EQ(m.Results.PhotonCount % 500, 0);
+    for (std::int64_t bin : m.Results.AngleHistogram)
         ASSERT_GE(bin, 0);
-    if (m.PhotonCount == 0) {
+    if (m.Results.PhotonCount == 0) {
         ASSERT_TRUE(form.Text2->text().isEmpty());
         return;
     }
-    ASSERT_EQ(form.Text2->text(), QString::number(m.PhotonCount));
+    ASSERT_EQ(form.Text2->text(), QString::number(m.Results.PhotonCount));
     ASSERT_FALSE(form.Text1->isEnabled());
     ASSERT_EQ(m.CurveReady, 1);
     ASSERT_EQ(form.Command1->text(), QStringLiteral("Continue"));

@@ -29,11 +29,12 @@ TEST_P(StelmoPause, HoldsStepsOneAndResumesToTheUnpacedResult)
 
     const auto reference = batchkeys::unpacedBatch<stelmo::Form1>(stelmotest::loadTissueTable);
     stelmo::Form1 &unpaced = *reference;
-    for (auto box : {&stelmo::Form1::Text2, &stelmo::Form1::Text3, &stelmo::Form1::Text4,
-                     &stelmo::Form1::Text5})
+    using Box = QLineEdit *stelmo::Form1::*;
+    for (Box box : std::initializer_list<Box>{&stelmo::Form1::Text2, &stelmo::Form1::Text3,
+                                              &stelmo::Form1::Text4, &stelmo::Form1::Text5})
         EXPECT_EQ((form.*box)->text(), (unpaced.*box)->text());
-    EXPECT_EQ(form.module().TransmittedCount, unpaced.module().TransmittedCount);
-    EXPECT_EQ(form.module().PathSum, unpaced.module().PathSum);
+    EXPECT_EQ(form.module().Results.TransmittedCount, unpaced.module().Results.TransmittedCount);
+    EXPECT_EQ(form.module().Results.PathSum, unpaced.module().Results.PathSum);
     EXPECT_TRUE(form.Picture1->image() == unpaced.Picture1->image());
     EXPECT_TRUE(form.Picture2->image() == unpaced.Picture2->image());
 }
@@ -63,7 +64,7 @@ TEST_F(StelmoKeys, NormalPaceSamplesWhatFastDoes)
     const auto reference = batchkeys::unpacedBatch<stelmo::Form1>(stelmotest::loadTissueTable);
     stelmo::Form1 &unpaced = *reference;
     EXPECT_EQ(form.Text4->text(), unpaced.Text4->text());
-    EXPECT_EQ(form.module().TransmittedCount, unpaced.module().TransmittedCount);
+    EXPECT_EQ(form.module().Results.TransmittedCount, unpaced.module().Results.TransmittedCount);
 }
 
 } // namespace

@@ -16,17 +16,17 @@ namespace {
 void expectConsistent(stelmo::Form1 &form)
 {
     const stelmo::Module1 &m = form.module();
-    ASSERT_EQ(m.TransmittedCount[1], m.PhotonCount) << "bin 1 counts every photon";
+    ASSERT_EQ(m.Results.TransmittedCount[1], m.Results.PhotonCount) << "bin 1 counts every photon";
     for (int k = 2; k <= 400; ++k)
-        ASSERT_LE(m.TransmittedCount[k], m.TransmittedCount[k - 1]) << "bin " << k;
-    ASSERT_EQ(m.PhotonCount % 400, 0);
-    if (m.PhotonCount == 0) {
+        ASSERT_LE(m.Results.TransmittedCount[k], m.Results.TransmittedCount[k - 1]) << "bin " << k;
+    ASSERT_EQ(m.Results.PhotonCount % 400, 0);
+    if (m.Results.PhotonCount == 0) {
         ASSERT_TRUE(form.Text2->text().isEmpty());
         ASSERT_EQ(form.Command1->text(), QStringLiteral("GO"));
         return;
     }
-    ASSERT_EQ(form.Text2->text(), QString::number(m.PhotonCount));
-    ASSERT_EQ(form.Text4->text(), common::formatFixed3(m.PathSum / m.PhotonCount));
+    ASSERT_EQ(form.Text2->text(), QString::number(m.Results.PhotonCount));
+    ASSERT_EQ(form.Text4->text(), common::formatFixed3(m.Results.PathSum / m.Results.PhotonCount));
     ASSERT_FALSE(form.Text1->isEnabled());
     ASSERT_EQ(form.Command1->text(), QStringLiteral("Continue"));
     ASSERT_TRUE(form.Command1->isEnabled()) << "no batch runs between events";

@@ -109,8 +109,8 @@ protected:
                  form.Text5->text()},
                 form.Command1->text(),
                 form.Text1->isEnabled(),
-                form.module().PhotonCount,
-                form.module().PathSum,
+                form.module().Results.PhotonCount,
+                form.module().Results.PathSum,
                 form.Picture1->image(),
                 form.Picture2->image()};
     }
@@ -126,10 +126,10 @@ TEST_F(Form1Test, StartsReadyAt100keVWithTheEmptySlab)
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
     const stelmo::Module1 &m = form.module();
-    EXPECT_EQ(m.PhotonCount, 0);
-    EXPECT_EQ(m.PathSum, 0.0);
+    EXPECT_EQ(m.Results.PhotonCount, 0);
+    EXPECT_EQ(m.Results.PathSum, 0.0);
     for (int k = 0; k <= 400; ++k)
-        EXPECT_EQ(m.TransmittedCount[static_cast<size_t>(k)], 0);
+        EXPECT_EQ(m.Results.TransmittedCount[static_cast<size_t>(k)], 0);
     EXPECT_EQ(m.RowCount, stelmotest::TissueRowCount);
     // Seeded: the first draw after start-up is the generator's first (raw 4160).
     common::RandomGenerator fresh{common::RandomGenerator::Divisor::Tenth};
@@ -193,7 +193,8 @@ TEST_F(Form1Test, FirstBatchAtTheDefaultEnergy)
     const stelmo::Module1 &m = form.module();
     EXPECT_DOUBLE_EQ(m.PhotonEnergy, 100.0);
     for (int k = 1; k <= 400; ++k)
-        EXPECT_EQ(m.TransmittedCount[static_cast<size_t>(k)], ref.bins[static_cast<size_t>(k)])
+        EXPECT_EQ(m.Results.TransmittedCount[static_cast<size_t>(k)],
+                  ref.bins[static_cast<size_t>(k)])
             << "bin " << k;
     // Each photon's track in its own row, from the slab's left face to its path's end.
     // (429 pixel rows for 430 photon rows: photons 1 and 2 share the top row.)
@@ -215,8 +216,8 @@ TEST_F(Form1Test, BinOneCountsEveryPhotonAndBinsNeverIncrease)
 {
     for (int batch = 1; batch <= 3; ++batch) {
         click(form.Command1);
-        const auto &bins = form.module().TransmittedCount;
-        EXPECT_EQ(bins[1], form.module().PhotonCount);
+        const auto &bins = form.module().Results.TransmittedCount;
+        EXPECT_EQ(bins[1], form.module().Results.PhotonCount);
         EXPECT_EQ(bins[1], 400 * batch);
         for (int k = 2; k <= 400; ++k)
             ASSERT_LE(bins[static_cast<size_t>(k)], bins[static_cast<size_t>(k - 1)]) << k;
@@ -297,7 +298,7 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing)
     click(form.Command3);
     form.Text1->setText(QString::fromUtf8(c.typed));
     const Snapshot before = snapshot();
-    const auto binsBefore = form.module().TransmittedCount;
+    const auto binsBefore = form.module().Results.TransmittedCount;
     testutil::MessageCatcher seen;
     seen.arm();
     QTest::mouseClick(form.Command1, Qt::LeftButton);
@@ -306,7 +307,7 @@ TEST_P(RefusedEnergy, WarnsAndChangesNothing)
     EXPECT_EQ(seen.title, QStringLiteral("Stelmo"));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(snapshot() == before);
-    EXPECT_EQ(form.module().TransmittedCount, binsBefore);
+    EXPECT_EQ(form.module().Results.TransmittedCount, binsBefore);
     EXPECT_TRUE(form.Command1->isEnabled());
     EXPECT_FALSE(testutil::quitRequested());
 }
@@ -334,17 +335,18 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
 {
     click(form.Command1);
     click(form.Command1);
-    const double pathSumBefore = form.module().PathSum;
+    const double pathSumBefore = form.module().Results.PathSum;
     click(form.Command3);
     EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
     EXPECT_TRUE(form.Text1->isEnabled());
     for (QLineEdit *box : {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5})
         EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_EQ(form.module().PhotonCount, 0);
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
     for (int k = 1; k <= 400; ++k)
-        ASSERT_EQ(form.module().TransmittedCount[static_cast<size_t>(k)], 0);
-    // PathSum is only cleared by the next batch's frame, which finds the count at 0.
-    EXPECT_EQ(form.module().PathSum, pathSumBefore);
+        ASSERT_EQ(form.module().Results.TransmittedCount[static_cast<size_t>(k)], 0);
+    EXPECT_NE(pathSumBefore, 0);
+    EXPECT_EQ(form.module().Results.PathSum, 0) << "Reset empties the sums with the counts";
+    EXPECT_EQ(form.module().Results.PathSquareSum, 0);
     EXPECT_EQ(form.Picture1->colorAt({205, 0.5}), LightCyan);
     EXPECT_EQ(testutil::pixelsOf(form.Picture2, White),
               form.Picture2->image().width() * form.Picture2->image().height());
@@ -362,14 +364,14 @@ TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
     EXPECT_EQ(form.Text2->text(), QStringLiteral("400"));
     EXPECT_EQ(form.Text4->text(), third.meanText());
     EXPECT_EQ(form.Text3->text(), QString::asprintf("%.2E", mu30));
-    EXPECT_EQ(form.module().TransmittedCount[1], 400);
-    EXPECT_EQ(form.module().TransmittedCount[20], third.bins[20]);
+    EXPECT_EQ(form.module().Results.TransmittedCount[1], 400);
+    EXPECT_EQ(form.module().Results.TransmittedCount[20], third.bins[20]);
 }
 
 // The transmittance plot from bins set by hand, at μ = 0.2/cm (law ends at x = 891).
 TEST_F(Form1Test, TransmittancePlotKeyPixels)
 {
-    auto &bins = form.module().TransmittedCount;
+    auto &bins = form.module().Results.TransmittedCount;
     bins.fill(0);
     for (int k = 1; k <= 10; ++k)
         bins[static_cast<size_t>(k)] = 1000;
@@ -404,7 +406,7 @@ TEST_F(Form1Test, TransmittancePlotKeyPixels)
 
 TEST_F(Form1Test, LawLineIsCutAtTheRightEdgeForSmallMu)
 {
-    auto &bins = form.module().TransmittedCount;
+    auto &bins = form.module().Results.TransmittedCount;
     bins.fill(0);
     bins[1] = 400; // every path below 0.1 cm: the curve is a single point
     const double mu = 0.1;
@@ -433,7 +435,7 @@ TEST_F(Form1Test, GoAndResetAreDisabledDuringABatch)
     EXPECT_TRUE(form.Command1->isEnabled());
     EXPECT_TRUE(form.Command3->isEnabled());
     EXPECT_EQ(form.Text2->text(), QStringLiteral("400"));
-    EXPECT_EQ(form.module().TransmittedCount[1], 400);
+    EXPECT_EQ(form.module().Results.TransmittedCount[1], 400);
     EXPECT_EQ(form.Text4->text(), Reference::of(Mu100, 1).meanText());
     EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
 }
@@ -452,8 +454,8 @@ TEST_P(EndDuringBatch, EndsAtOnceWithNothingMoreDrawnOrCounted)
     click(form.Command1);
     EXPECT_TRUE(testutil::quitRequested());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.module().PhotonCount, 0);
-    EXPECT_EQ(form.module().TransmittedCount[1], 0);
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
+    EXPECT_EQ(form.module().Results.TransmittedCount[1], 0);
     EXPECT_TRUE(form.Text2->text().isEmpty());
     EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
     // Only the first photon's track (8.1 cm) was drawn before the click was handled;
@@ -472,11 +474,11 @@ TEST_F(Form1Test, CountsAre64Bit)
 {
     stelmo::Module1 &m = form.module();
     click(form.Command1);
-    m.PhotonCount = 3'000'000'000LL;
-    m.TransmittedCount[1] = 3'000'000'000LL;
+    m.Results.PhotonCount = 3'000'000'000LL;
+    m.Results.TransmittedCount[1] = 3'000'000'000LL;
     click(form.Command1);
     EXPECT_EQ(form.Text2->text(), QStringLiteral("3000000400"));
-    EXPECT_EQ(m.TransmittedCount[1], 3'000'000'400LL);
+    EXPECT_EQ(m.Results.TransmittedCount[1], 3'000'000'400LL);
 }
 
 // Title, information and main windows hand over in turn; the data is read at "OK".

@@ -7,6 +7,7 @@
 #include "dartley/form1.h"
 #include "rhunel/form1.h"
 #include "stelmo/form1.h"
+#include "tests/idle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,6 +51,7 @@ template <class Form> QImage materialShot(const char *fileName, const char *ener
     form.pacer().setPace(common::Pace::Fast);
     form.Text1->setText(QLatin1String(energy));
     form.runBatches(batches);
+    testutil::waitUntilIdle();
     QApplication::processEvents();
     return form.grab().toImage();
 }
@@ -90,7 +92,8 @@ int main(int argc, char **argv)
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // A click returns once what it started has run: batches run from the event loop.
+    testutil::IdleAfterInput app(argc, argv);
     common::prepareApplication(app, QStringLiteral("docshots"), QString());
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);

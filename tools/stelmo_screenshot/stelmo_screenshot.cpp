@@ -9,6 +9,7 @@
 #include "common/gui/language.h"
 #include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
+#include "tests/idle.h"
 
 #include <QApplication>
 #include <QImage>
@@ -80,7 +81,8 @@ int main(int argc, char **argv)
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // A click returns once what it started has run: batches run from the event loop.
+    testutil::IdleAfterInput app(argc, argv);
     common::prepareApplication(app, QStringLiteral("Stelmo"), QString());
 
     // Read the table here: a start-up failure inside the window would wait on a box.
