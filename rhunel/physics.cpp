@@ -2,6 +2,7 @@
 #include "rhunel/physics.h"
 
 #include "common/core/numbertext.h"
+#include "common/core/statmath.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -121,16 +122,6 @@ double acceptanceIntegral(double x, double k)
     return x - 2 * x * x * x / (3 * k2) + 2 * std::pow(x, 5) / (5 * k2 * k2);
 }
 
-// Three-point Gauss-Legendre on [a, b]: exact to degree 5, never evaluates at an end,
-// so an integrand with ln x is safe at x = 0.
-template <typename F> double gauss3(F f, double a, double b)
-{
-    static const double node = std::sqrt(0.6);
-    const double mid = 0.5 * (a + b);
-    const double half = 0.5 * (b - a);
-    return half * (5 * f(mid - half * node) + 8 * f(mid) + 5 * f(mid + half * node)) / 9;
-}
-
 } // namespace
 
 double samplerKsDistance(const Column &MomentumTransfer, const Column &CumulativeWeight,
@@ -157,7 +148,8 @@ double samplerKsDistance(const Column &MomentumTransfer, const Column &Cumulativ
     std::vector<double> truth{0.0};
     for (int s = 1; s <= stepsPerInterval; ++s) {
         sampled.push_back(0.0);
-        truth.push_back(truth.back() + gauss3(trueDensity, points[s - 1], points[s]));
+        truth.push_back(truth.back() +
+                        common::gaussLegendre<3>(trueDensity, points[s - 1], points[s]));
     }
     double sampledBefore = 0;
     for (int j = 2; j <= GridRows && MomentumTransfer[j - 1] < k; ++j) {
@@ -170,7 +162,8 @@ double samplerKsDistance(const Column &MomentumTransfer, const Column &Cumulativ
         for (std::size_t p = first; p < points.size(); ++p) {
             sampled.push_back(sampledBefore + slope * (acceptanceIntegral(points[p], k) -
                                                        acceptanceIntegral(a, k)));
-            truth.push_back(truth.back() + gauss3(trueDensity, points[p - 1], points[p]));
+            truth.push_back(truth.back() +
+                            common::gaussLegendre<3>(trueDensity, points[p - 1], points[p]));
         }
         sampledBefore = sampled.back();
     }

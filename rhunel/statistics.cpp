@@ -22,22 +22,10 @@ double density(const Column &x, const Column &F, double energyKeV, double theta)
     return (1 + c * c) * f * f * std::sin(theta);
 }
 
-// ∫ g over [a, b] by 5-point Gauss–Legendre on each of four equal parts.
-template <class G> double integral(G g, double a, double b)
+// ∫ g over [a, b], one degree, by 5-point Gauss–Legendre on each of four equal parts.
+template <class G> double integral(G &&g, double a, double b)
 {
-    static constexpr double node[5] = {0.0, 0.5384693101056831, -0.5384693101056831,
-                                       0.9061798459386640, -0.9061798459386640};
-    static constexpr double weight[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
-                                         0.2369268850561891, 0.2369268850561891};
-    constexpr int parts = 4;
-    const double h = (b - a) / parts;
-    double sum = 0;
-    for (int p = 0; p < parts; ++p) {
-        const double mid = a + (p + 0.5) * h;
-        for (int i = 0; i < 5; ++i)
-            sum += weight[i] * g(mid + 0.5 * h * node[i]);
-    }
-    return 0.5 * h * sum;
+    return common::gaussLegendre<5>(g, a, b, 4);
 }
 
 constexpr double Degree = std::numbers::pi / 180;

@@ -13,4 +13,33 @@ double gammaQ(double a, double x);
 // Q(ndf/2, chi2/2). 1 for chi2 <= 0; NaN for ndf < 1.
 double chiSquarePValue(double chi2, int ndf);
 
+// The nodes (on -1..1) and weights of the Gauss-Legendre rules the programs integrate by.
+template <int Points> struct GaussLegendreRule;
+template <> struct GaussLegendreRule<3> {
+    static constexpr double node[3] = {0.0, 0.7745966692414834, -0.7745966692414834};
+    static constexpr double weight[3] = {8.0 / 9, 5.0 / 9, 5.0 / 9};
+};
+template <> struct GaussLegendreRule<5> {
+    static constexpr double node[5] = {0.0, 0.5384693101056831, -0.5384693101056831,
+                                       0.9061798459386640, -0.9061798459386640};
+    static constexpr double weight[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
+                                         0.2369268850561891, 0.2369268850561891};
+};
+
+// The integral of f over [a, b] by the Points-point Gauss-Legendre rule on each of parts
+// equal pieces: exact for polynomials of degree 2 Points - 1 on each piece. It never
+// evaluates f at a piece's ends, so an integrand with ln x is safe at x = 0.
+template <int Points, class F> double gaussLegendre(F &&f, double a, double b, int parts = 1)
+{
+    using Rule = GaussLegendreRule<Points>;
+    const double h = (b - a) / parts;
+    double sum = 0;
+    for (int p = 0; p < parts; ++p) {
+        const double mid = a + (p + 0.5) * h;
+        for (int i = 0; i < Points; ++i)
+            sum += Rule::weight[i] * f(mid + 0.5 * h * Rule::node[i]);
+    }
+    return 0.5 * h * sum;
+}
+
 } // namespace common
