@@ -107,15 +107,9 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
     m.theory = weight > 0 ? moment / weight : nan;
     m.theorySpread =
         weight > 0 ? std::sqrt(std::max(0.0, second / weight - m.theory * m.theory)) : nan;
-    if (photons < 2) {
-        m.mean = photons == 1 ? angleSum : nan;
-        m.standardError = nan;
-        return m;
-    }
-    const double n = static_cast<double>(photons);
-    m.mean = angleSum / n;
-    const double squares = std::max(0.0, angleSquareSum - angleSum * angleSum / n);
-    m.standardError = std::sqrt(squares / (n - 1)) / std::sqrt(n);
+    const common::MeanWithError sampled = common::meanWithError(photons, angleSum, angleSquareSum);
+    m.mean = sampled.mean;
+    m.standardError = sampled.standardError;
     return m;
 }
 

@@ -2,6 +2,8 @@
 // The few distributions the programs' statistics need, without a library.
 #pragma once
 
+#include <cstdint>
+
 namespace common {
 
 // The regularized upper incomplete gamma function Q(a, x) = Γ(a, x) / Γ(a), a > 0,
@@ -12,6 +14,15 @@ double gammaQ(double a, double x);
 // The probability that a χ² variable with ndf degrees of freedom reaches chi2 or more:
 // Q(ndf/2, chi2/2). 1 for chi2 <= 0; NaN for ndf < 1.
 double chiSquarePValue(double chi2, int ndf);
+
+// The mean of n values from their sum and the sum of their squares, and its standard
+// error s/√n, s the sample standard deviation (n − 1 in its denominator). With one
+// value the mean is that value and the error NaN; with none both are NaN.
+struct MeanWithError {
+    double mean = 0;
+    double standardError = 0;
+};
+MeanWithError meanWithError(std::int64_t n, double sum, double sumOfSquares);
 
 // The nodes (on -1..1) and weights of the Gauss-Legendre rules the programs integrate by.
 template <int Points> struct GaussLegendreRule;

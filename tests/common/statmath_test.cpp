@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,6 +57,41 @@ TEST(GaussLegendre, NeverEvaluatesAtTheEnds)
             c, [](double x) { return std::log(x); }, 0.0, 1.0);
         EXPECT_TRUE(std::isfinite(got)) << c.points;
         EXPECT_NEAR(got, -1.0, 1e-2) << c.points;
+    }
+}
+
+struct MeanCase {
+    const char *name;
+    std::vector<double> values;
+    double mean;
+    double standardError;
+};
+
+// Mean and standard error from the sums the programs keep, worked by hand: {3, 5} has
+// s = √2 and so an error of 1; {1, 2, 3, 4} has s² = 5/3. Five equal values, summed in
+// floating point, leave Σx² − (Σx)²/n a little below 0: the spread is 0, not NaN.
+TEST(MeanWithError, FromTheSumsWorkedByHand)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const MeanCase &c : {MeanCase{"none", {}, nan, nan}, MeanCase{"one", {2.5}, 2.5, nan},
+                              MeanCase{"two", {3, 5}, 4, 1},
+                              MeanCase{"four", {1, 2, 3, 4}, 2.5, std::sqrt(5.0 / 3) / 2},
+                              MeanCase{"equal", {0.7, 0.7, 0.7, 0.7, 0.7}, 0.7, 0}}) {
+        SCOPED_TRACE(c.name);
+        double sum = 0, squares = 0;
+        for (double x : c.values) {
+            sum += x;
+            squares += x * x;
+        }
+        const common::MeanWithError m =
+            common::meanWithError(std::int64_t(c.values.size()), sum, squares);
+        for (const auto &[got, want] :
+             {std::pair{m.mean, c.mean}, std::pair{m.standardError, c.standardError}}) {
+            if (std::isnan(want))
+                EXPECT_TRUE(std::isnan(got)) << got;
+            else
+                EXPECT_NEAR(got, want, 1e-15);
+        }
     }
 }
 
