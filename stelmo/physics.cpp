@@ -157,9 +157,7 @@ PathStatistics pathStatistics(std::int64_t n, double sum, double sumOfSquares, d
 
 double transmittanceSigma(double transmittance, std::int64_t n)
 {
-    if (n <= 0)
-        return std::numeric_limits<double>::quiet_NaN();
-    return std::sqrt(std::max(0.0, transmittance * (1 - transmittance)) / static_cast<double>(n));
+    return common::proportionStandardError(transmittance, static_cast<double>(n));
 }
 
 KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu)

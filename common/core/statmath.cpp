@@ -79,4 +79,11 @@ MeanWithError meanWithError(std::int64_t n, double sum, double sumOfSquares)
     return {sum / count, std::sqrt(squares / (count - 1)) / std::sqrt(count)};
 }
 
+double proportionStandardError(double p, double n)
+{
+    if (!(n > 0))
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::sqrt(std::max(0.0, p * (1 - p)) / n);
+}
+
 } // namespace common

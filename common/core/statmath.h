@@ -24,6 +24,11 @@ struct MeanWithError {
 };
 MeanWithError meanWithError(std::int64_t n, double sum, double sumOfSquares);
 
+// The standard error of a proportion p found in n trials, each a success with the same
+// probability (binomial): √(p(1 − p)/n). NaN unless n > 0. n need not be whole, so
+// that a plot can draw it as a curve.
+double proportionStandardError(double p, double n);
+
 // The nodes (on -1..1) and weights of the Gauss-Legendre rules the programs integrate by.
 template <int Points> struct GaussLegendreRule;
 template <> struct GaussLegendreRule<3> {
