@@ -13,15 +13,6 @@ namespace rhunel {
 
 namespace {
 
-// The distribution of θ (radians): (1 + cos²θ) F²(x(θ)) sinθ.
-double density(const Column &x, const Column &F, double energyKeV, double theta)
-{
-    const double q = std::sin(theta / 2) * energyKeV / Hc;
-    const double f = formFactorAt(x, F, q);
-    const double c = std::cos(theta);
-    return (1 + c * c) * f * f * std::sin(theta);
-}
-
 // ∫ g over [a, b], one degree, by 5-point Gauss–Legendre on each of four equal parts.
 template <class G> double integral(G &&g, double a, double b)
 {
@@ -35,12 +26,12 @@ constexpr double Degree = std::numbers::pi / 180;
 Expected expectedCounts(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
                         std::int64_t photons)
 {
+    const FormFactorFunction F = tableFormFactor(MomentumTransfer, FormFactor);
+    auto density = [&](double theta) { return coherentDensityInAngle(theta, energyKeV, F); };
     Expected e{};
     double total = 0;
     for (int i = 1; i <= AngleBins; ++i) {
-        e[i] =
-            integral([&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); },
-                     (i - 1) * Degree, i * Degree);
+        e[i] = integral(density, (i - 1) * Degree, i * Degree);
         total += e[i];
     }
     if (total > 0)
@@ -87,22 +78,15 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
 {
     MeanAngle m;
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    const FormFactorFunction F = tableFormFactor(MomentumTransfer, FormFactor);
+    auto density = [&](double theta) { return coherentDensityInAngle(theta, energyKeV, F); };
     double weight = 0, moment = 0, second = 0;
     for (int i = 1; i <= AngleBins; ++i) {
         const double a = (i - 1) * Degree, b = i * Degree;
-        weight += integral(
-            [&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); }, a, b);
-        moment += integral(
-            [&](double t) {
-                return t / Degree * density(MomentumTransfer, FormFactor, energyKeV, t);
-            },
-            a, b);
-        second += integral(
-            [&](double t) {
-                return (t / Degree) * (t / Degree) *
-                       density(MomentumTransfer, FormFactor, energyKeV, t);
-            },
-            a, b);
+        weight += integral(density, a, b);
+        moment += integral([&](double t) { return t / Degree * density(t); }, a, b);
+        second +=
+            integral([&](double t) { return (t / Degree) * (t / Degree) * density(t); }, a, b);
     }
     m.theory = weight > 0 ? moment / weight : nan;
     m.theorySpread =
