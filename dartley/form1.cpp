@@ -109,9 +109,8 @@ void Form1::updateStatistics()
     }
     // The funnel from the true value: p = π/4 in 4 √(p(1 − p)/n).
     constexpr double p = std::numbers::pi / 4;
-    stats_->setContent(lines,
-                       {batches, std::numbers::pi,
-                        [](double n) { return 4 * std::sqrt(p * (1 - p) / n); }, tr("π の推定値")});
+    stats_->setContent(lines, {batches, std::numbers::pi, [](double n) { return piSigma(p, n); },
+                               tr("π の推定値")});
 }
 
 Form1::~Form1() = default;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dartley/physics.h"
 
-#include <cmath>
+#include "common/core/statmath.h"
+
 #include <limits>
 #include <numbers>
 
@@ -23,12 +24,21 @@ DartPoint nextPoint(common::RandomGenerator &random)
     return pointFromDraws(random.RandomValues[1], random.RandomValues[2]);
 }
 
+namespace {
+// The hit fraction times 4, in that order of operations: the running estimate is
+// compared decimal for decimal.
+double piFromHits(std::int64_t hits, double points)
+{
+    return static_cast<double>(hits) / points * 4.0;
+}
+} // namespace
+
 double piEstimate(std::int64_t hits, std::int64_t batches)
 {
-    const double estimate =
-        static_cast<double>(hits) / (double(PointsPerBatch) * static_cast<double>(batches));
-    return estimate * 4.0;
+    return piFromHits(hits, double(PointsPerBatch) * static_cast<double>(batches));
 }
+
+double piSigma(double p, double points) { return 4 * common::proportionStandardError(p, points); }
 
 PiStatistics piStatistics(std::int64_t hits, std::int64_t points)
 {
@@ -36,9 +46,8 @@ PiStatistics piStatistics(std::int64_t hits, std::int64_t points)
     if (points <= 0)
         return {0, 0, std::numeric_limits<double>::quiet_NaN()};
     const double n = static_cast<double>(points);
-    const double p = static_cast<double>(hits) / n;
-    s.estimate = 4 * p;
-    s.sigma = 4 * std::sqrt(p * (1 - p) / n);
+    s.estimate = piFromHits(hits, n);
+    s.sigma = piSigma(static_cast<double>(hits) / n, n);
     s.sigmasFromPi = s.sigma > 0 ? (s.estimate - std::numbers::pi) / s.sigma
                                  : std::numeric_limits<double>::quiet_NaN();
     return s;

@@ -33,8 +33,11 @@ double piEstimate(std::int64_t hits, std::int64_t batches);
 
 // How far the estimate may be from π by chance. Each point is a hit with probability
 // p = π/4, so the hits are binomial (N, p) and 4 hits/N has standard deviation
-// 4 √(p(1−p)/N), p taken as hits/N (the usual estimate; e.g. any statistics text on the
-// binomial proportion). sigmasFromPi is (estimate − π)/σ; NaN while σ is 0.
+// 4 √(p(1−p)/N). N need not be whole (the statistics window draws it as a curve of N).
+double piSigma(double p, double points);
+
+// The estimate with its σ, p taken as hits/N (the usual estimate; e.g. any statistics
+// text on the binomial proportion). sigmasFromPi is (estimate − π)/σ; NaN while σ is 0.
 struct PiStatistics {
     double estimate = 0;
     double sigma = 0;

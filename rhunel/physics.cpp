@@ -2,6 +2,7 @@
 #include "rhunel/physics.h"
 
 #include "common/core/numbertext.h"
+#include "common/core/statmath.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -78,18 +79,47 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
         MomentumTransfer, CumulativeWeight, CumulativeTotal, energyKeV, pi);
 }
 
+double momentumTransfer(double theta, double energyKeV)
+{
+    const double lambda = Hc / energyKeV;
+    return std::sin(theta * 0.5) / lambda;
+}
+
+double largestMomentumTransfer(double energyKeV) { return energyKeV / Hc; }
+
+FormFactorFunction tableFormFactor(const Column &MomentumTransfer, const Column &FormFactor)
+{
+    return [&MomentumTransfer, &FormFactor](double x) {
+        return formFactorAt(MomentumTransfer, FormFactor, x);
+    };
+}
+
+namespace {
+// Per unit solid angle: the Thomson factor 1 + cos^2 theta times F^2.
+double coherentPerSolidAngle(double cosTheta, double formFactor)
+{
+    return (1 + cosTheta * cosTheta) * formFactor * formFactor;
+}
+} // namespace
+
+double coherentDensityInAngle(double theta, double energyKeV, const FormFactorFunction &formFactor)
+{
+    return coherentPerSolidAngle(std::cos(theta), formFactor(momentumTransfer(theta, energyKeV))) *
+           std::sin(theta);
+}
+
+double coherentDensityInTransfer(double x, double k, double formFactor)
+{
+    const double u = x / k; // sin(theta/2)
+    return coherentPerSolidAngle(1 - 2 * u * u, formFactor) * x;
+}
+
 Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, double pi)
 {
     Curve curve{};
     double largest = 0;
     for (int i = 1; i <= AngleBins; ++i) {
-        const double theta = (i / 180.0) * pi;
-        const double s = std::sin(theta * 0.5);
-        const double lambda = Hc / energyKeV;
-        const double x = s / lambda;
-        const double F = formFactor(x);
-        const double w = (std::cos(theta) * std::cos(theta) + 1) * std::sin(theta);
-        curve[i] = w * F * F;
+        curve[i] = coherentDensityInAngle((i / 180.0) * pi, energyKeV, formFactor);
         if (curve[i] >= largest)
             largest = curve[i];
     }
@@ -102,33 +132,17 @@ Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, dou
 Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
                      double pi)
 {
-    return referenceCurve(
-        energyKeV, [&](double x) { return formFactorAt(MomentumTransfer, FormFactor, x); }, pi);
-}
-
-double thomsonAcceptance(double x, double k)
-{
-    const double u2 = (x / k) * (x / k);
-    return 1 - 2 * u2 + 2 * u2 * u2;
+    return referenceCurve(energyKeV, tableFormFactor(MomentumTransfer, FormFactor), pi);
 }
 
 namespace {
 
-// Its integral over x from 0.
+// The sampler's acceptance, the Thomson factor (1 + cos^2 theta) / 2 =
+// 1 - 2 (x/k)^2 + 2 (x/k)^4, integrated over x from 0.
 double acceptanceIntegral(double x, double k)
 {
     const double k2 = k * k;
     return x - 2 * x * x * x / (3 * k2) + 2 * std::pow(x, 5) / (5 * k2 * k2);
-}
-
-// Three-point Gauss-Legendre on [a, b]: exact to degree 5, never evaluates at an end,
-// so an integrand with ln x is safe at x = 0.
-template <typename F> double gauss3(F f, double a, double b)
-{
-    static const double node = std::sqrt(0.6);
-    const double mid = 0.5 * (a + b);
-    const double half = 0.5 * (b - a);
-    return half * (5 * f(mid - half * node) + 8 * f(mid) + 5 * f(mid + half * node)) / 9;
 }
 
 } // namespace
@@ -136,13 +150,10 @@ template <typename F> double gauss3(F f, double a, double b)
 double samplerKsDistance(const Column &MomentumTransfer, const Column &CumulativeWeight,
                          double energyKeV, const FormFactorFunction &formFactor)
 {
-    const double k = energyKeV / Hc;
+    const double k = largestMomentumTransfer(energyKeV);
     if (k <= MomentumTransfer[1])
         return 1.0;
-    auto trueDensity = [&](double x) {
-        const double f = formFactor(x);
-        return thomsonAcceptance(x, k) * f * f * x;
-    };
+    auto trueDensity = [&](double x) { return coherentDensityInTransfer(x, k, formFactor(x)); };
 
     // Points where both cumulative distributions are compared: fine steps below the
     // grid (where the sampler draws nothing) and within every grid interval up to k.
@@ -157,7 +168,8 @@ double samplerKsDistance(const Column &MomentumTransfer, const Column &Cumulativ
     std::vector<double> truth{0.0};
     for (int s = 1; s <= stepsPerInterval; ++s) {
         sampled.push_back(0.0);
-        truth.push_back(truth.back() + gauss3(trueDensity, points[s - 1], points[s]));
+        truth.push_back(truth.back() +
+                        common::gaussLegendre<3>(trueDensity, points[s - 1], points[s]));
     }
     double sampledBefore = 0;
     for (int j = 2; j <= GridRows && MomentumTransfer[j - 1] < k; ++j) {
@@ -170,7 +182,8 @@ double samplerKsDistance(const Column &MomentumTransfer, const Column &Cumulativ
         for (std::size_t p = first; p < points.size(); ++p) {
             sampled.push_back(sampledBefore + slope * (acceptanceIntegral(points[p], k) -
                                                        acceptanceIntegral(a, k)));
-            truth.push_back(truth.back() + gauss3(trueDensity, points[p - 1], points[p]));
+            truth.push_back(truth.back() +
+                            common::gaussLegendre<3>(trueDensity, points[p - 1], points[p]));
         }
         sampledBefore = sampled.back();
     }

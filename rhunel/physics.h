@@ -81,14 +81,31 @@ ScatteredPhoton sampleScattering(common::RandomGenerator &random, const Column &
                                  const Column &CumulativeWeight, double CumulativeTotal,
                                  double energyKeV, double pi = ModulePi);
 
-// The Thomson factor (1 + cos^2 theta) / 2 at momentum transfer x, with k = E / Hc the
-// largest x at this energy (cos theta = 1 - 2 (x/k)^2): the sampler's acceptance.
-double thomsonAcceptance(double x, double k);
+// The momentum transfer (1/angstrom) of a scattering angle theta (radians):
+// x = sin(theta/2) / lambda, lambda = Hc / E the photon's wavelength in angstrom.
+double momentumTransfer(double theta, double energyKeV);
+
+// The largest momentum transfer at an energy, straight back: k = E / Hc.
+double largestMomentumTransfer(double energyKeV);
 
 using FormFactorFunction = std::function<double(double x)>;
 
-// (1 + cos^2 theta) F(x)^2 sin theta at 1..180 degrees, divided by its largest entry,
-// for any form factor (the data tool compares the table's with the library's).
+// The table's form factor as formFactorAt interpolates it. The columns must outlive the
+// function.
+FormFactorFunction tableFormFactor(const Column &MomentumTransfer, const Column &FormFactor);
+
+// The coherent-scattering distribution, up to a constant factor (every use normalises
+// it). Per unit solid angle it is the Thomson factor times the form factor squared,
+// (1 + cos^2 theta) F(x)^2. The solid angle 2 pi sin theta dtheta gives the density over
+// theta the factor sin theta; with cos theta = 1 - 2 (x/k)^2 the same solid angle is
+// 8 pi x dx / k^2, which gives the density over x the factor x.
+// Over theta (radians, 0..pi), F taken at momentumTransfer(theta, energyKeV):
+double coherentDensityInAngle(double theta, double energyKeV, const FormFactorFunction &formFactor);
+// Over x (0..k, k = largestMomentumTransfer), given F at x:
+double coherentDensityInTransfer(double x, double k, double formFactor);
+
+// The coherent density over theta at 1..180 degrees, divided by its largest entry, for
+// any form factor (the data tool compares the table's with the library's).
 Curve referenceCurve(double energyKeV, const FormFactorFunction &formFactor, double pi = ModulePi);
 // The program's curve: F from the table, as formFactorAt interpolates it.
 Curve referenceCurve(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,

@@ -13,31 +13,10 @@ namespace rhunel {
 
 namespace {
 
-// The distribution of θ (radians): (1 + cos²θ) F²(x(θ)) sinθ.
-double density(const Column &x, const Column &F, double energyKeV, double theta)
+// ∫ g over [a, b], one degree, by 5-point Gauss–Legendre on each of four equal parts.
+template <class G> double integral(G &&g, double a, double b)
 {
-    const double q = std::sin(theta / 2) * energyKeV / Hc;
-    const double f = formFactorAt(x, F, q);
-    const double c = std::cos(theta);
-    return (1 + c * c) * f * f * std::sin(theta);
-}
-
-// ∫ g over [a, b] by 5-point Gauss–Legendre on each of four equal parts.
-template <class G> double integral(G g, double a, double b)
-{
-    static constexpr double node[5] = {0.0, 0.5384693101056831, -0.5384693101056831,
-                                       0.9061798459386640, -0.9061798459386640};
-    static constexpr double weight[5] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
-                                         0.2369268850561891, 0.2369268850561891};
-    constexpr int parts = 4;
-    const double h = (b - a) / parts;
-    double sum = 0;
-    for (int p = 0; p < parts; ++p) {
-        const double mid = a + (p + 0.5) * h;
-        for (int i = 0; i < 5; ++i)
-            sum += weight[i] * g(mid + 0.5 * h * node[i]);
-    }
-    return 0.5 * h * sum;
+    return common::gaussLegendre<5>(g, a, b, 4);
 }
 
 constexpr double Degree = std::numbers::pi / 180;
@@ -47,12 +26,12 @@ constexpr double Degree = std::numbers::pi / 180;
 Expected expectedCounts(const Column &MomentumTransfer, const Column &FormFactor, double energyKeV,
                         std::int64_t photons)
 {
+    const FormFactorFunction F = tableFormFactor(MomentumTransfer, FormFactor);
+    auto density = [&](double theta) { return coherentDensityInAngle(theta, energyKeV, F); };
     Expected e{};
     double total = 0;
     for (int i = 1; i <= AngleBins; ++i) {
-        e[i] =
-            integral([&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); },
-                     (i - 1) * Degree, i * Degree);
+        e[i] = integral(density, (i - 1) * Degree, i * Degree);
         total += e[i];
     }
     if (total > 0)
@@ -99,35 +78,22 @@ MeanAngle meanAngle(std::int64_t photons, double angleSum, double angleSquareSum
 {
     MeanAngle m;
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    const FormFactorFunction F = tableFormFactor(MomentumTransfer, FormFactor);
+    auto density = [&](double theta) { return coherentDensityInAngle(theta, energyKeV, F); };
     double weight = 0, moment = 0, second = 0;
     for (int i = 1; i <= AngleBins; ++i) {
         const double a = (i - 1) * Degree, b = i * Degree;
-        weight += integral(
-            [&](double t) { return density(MomentumTransfer, FormFactor, energyKeV, t); }, a, b);
-        moment += integral(
-            [&](double t) {
-                return t / Degree * density(MomentumTransfer, FormFactor, energyKeV, t);
-            },
-            a, b);
-        second += integral(
-            [&](double t) {
-                return (t / Degree) * (t / Degree) *
-                       density(MomentumTransfer, FormFactor, energyKeV, t);
-            },
-            a, b);
+        weight += integral(density, a, b);
+        moment += integral([&](double t) { return t / Degree * density(t); }, a, b);
+        second +=
+            integral([&](double t) { return (t / Degree) * (t / Degree) * density(t); }, a, b);
     }
     m.theory = weight > 0 ? moment / weight : nan;
     m.theorySpread =
         weight > 0 ? std::sqrt(std::max(0.0, second / weight - m.theory * m.theory)) : nan;
-    if (photons < 2) {
-        m.mean = photons == 1 ? angleSum : nan;
-        m.standardError = nan;
-        return m;
-    }
-    const double n = static_cast<double>(photons);
-    m.mean = angleSum / n;
-    const double squares = std::max(0.0, angleSquareSum - angleSum * angleSum / n);
-    m.standardError = std::sqrt(squares / (n - 1)) / std::sqrt(n);
+    const common::MeanWithError sampled = common::meanWithError(photons, angleSum, angleSquareSum);
+    m.mean = sampled.mean;
+    m.standardError = sampled.standardError;
     return m;
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/core/numbertext.h"
 #include "common/core/randomgenerator.h"
+#include "common/core/statmath.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -145,24 +146,18 @@ EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &ta
 
 PathStatistics pathStatistics(std::int64_t n, double sum, double sumOfSquares, double mu)
 {
+    const common::MeanWithError m = common::meanWithError(n, sum, sumOfSquares);
     PathStatistics s;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    if (n < 2)
-        return {n == 1 ? sum : nan, nan, nan};
-    const double count = static_cast<double>(n);
-    s.mean = sum / count;
-    // Σ(x − mean)² = Σx² − (Σx)²/N; never below 0 for rounding.
-    const double squares = std::max(0.0, sumOfSquares - sum * sum / count);
-    s.standardError = std::sqrt(squares / (count - 1)) / std::sqrt(count);
-    s.errorsFromMfp = s.standardError > 0 ? (s.mean - 1 / mu) / s.standardError : nan;
+    s.mean = m.mean;
+    s.standardError = m.standardError;
+    s.errorsFromMfp = s.standardError > 0 ? (s.mean - 1 / mu) / s.standardError
+                                          : std::numeric_limits<double>::quiet_NaN();
     return s;
 }
 
 double transmittanceSigma(double transmittance, std::int64_t n)
 {
-    if (n <= 0)
-        return std::numeric_limits<double>::quiet_NaN();
-    return std::sqrt(std::max(0.0, transmittance * (1 - transmittance)) / static_cast<double>(n));
+    return common::proportionStandardError(transmittance, static_cast<double>(n));
 }
 
 KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/core/statmath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -65,6 +66,24 @@ double chiSquarePValue(double chi2, int ndf)
     if (!(chi2 > 0))
         return 1.0;
     return gammaQ(0.5 * ndf, 0.5 * chi2);
+}
+
+MeanWithError meanWithError(std::int64_t n, double sum, double sumOfSquares)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (n < 2)
+        return {n == 1 ? sum : nan, nan};
+    const double count = static_cast<double>(n);
+    // Σ(x − mean)² = Σx² − (Σx)²/n; never below 0 for rounding.
+    const double squares = std::max(0.0, sumOfSquares - sum * sum / count);
+    return {sum / count, std::sqrt(squares / (count - 1)) / std::sqrt(count)};
+}
+
+double proportionStandardError(double p, double n)
+{
+    if (!(n > 0))
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::sqrt(std::max(0.0, p * (1 - p)) / n);
 }
 
 } // namespace common

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "common/core/statmath.h"
 #include "rhunel/physics.h"
 #include "tests/rhunel/synthetictable.h"
 
@@ -84,6 +85,33 @@ TEST_P(ReferenceCurveTest, PeaksAtOneAndEndsTinyButNotZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Energies, ReferenceCurveTest, ::testing::Values(1.0, 20.0, 60.0, 120.0));
+
+// The coherent density over theta and the one over x describe one distribution: the
+// share of photons scattered below an angle is the same by either, at any energy (a
+// wrong factor from the change of variable, or a wrong x(theta), would split them).
+TEST(CoherentDensity, SameShareOverTheAngleAndOverTheMomentumTransfer)
+{
+    const rhunel::FormFactorFunction F = [](double x) { return 1 / (1 + 4 * x * x); };
+    for (const double keV : {5.0, 20.0, 120.0}) {
+        const double k = rhunel::largestMomentumTransfer(keV);
+        auto overAngle = [&](double a, double b) {
+            return common::gaussLegendre<5>(
+                [&](double t) { return rhunel::coherentDensityInAngle(t, keV, F); }, a, b, 400);
+        };
+        auto overTransfer = [&](double a, double b) {
+            return common::gaussLegendre<5>(
+                [&](double x) { return rhunel::coherentDensityInTransfer(x, k, F(x)); }, a, b, 400);
+        };
+        const double angleTotal = overAngle(0, std::numbers::pi);
+        const double transferTotal = overTransfer(0, k);
+        for (const double degrees : {10.0, 45.0, 90.0, 150.0}) {
+            const double theta = radians(degrees);
+            EXPECT_NEAR(overAngle(0, theta) / angleTotal,
+                        overTransfer(0, rhunel::momentumTransfer(theta, keV)) / transferTotal, 1e-9)
+                << keV << " keV, " << degrees << " degrees";
+        }
+    }
+}
 
 TEST(TrackPlot, TracksEndTwoHundredUnitsFromTheInteractionPoint)
 {

@@ -191,18 +191,18 @@ std::vector<double> designGrid(const Material &material, const GridDesign &desig
     constexpr int fine = 4000;
     const double u0 = std::log(design.firstX);
     const double u1 = std::log(design.lastX);
-    std::vector<double> x(fine + 1), f2(fine + 1), need(fine + 1, 0.0);
+    std::vector<double> x(fine + 1), f(fine + 1), f2(fine + 1), need(fine + 1, 0.0);
     for (int i = 0; i <= fine; ++i) {
         x[i] = std::exp(u0 + (u1 - u0) * i / fine);
-        const double f = material.formFactor(x[i]);
-        f2[i] = f * f;
+        f[i] = material.formFactor(x[i]);
+        f2[i] = f[i] * f[i];
     }
     for (double keV = design.lowKeV; keV <= design.highKeV; keV += 1) {
-        const double k = keV / rhunel::Hc;
+        const double k = rhunel::largestMomentumTransfer(keV);
         std::vector<double> density(fine + 1, 0.0);
         double total = 0;
         for (int i = 0; i <= fine && x[i] < k; ++i) {
-            density[i] = rhunel::thomsonAcceptance(x[i], k) * f2[i] * x[i];
+            density[i] = rhunel::coherentDensityInTransfer(x[i], k, f[i]);
             if (i > 0)
                 total += 0.5 * (density[i] + density[i - 1]) * (x[i] - x[i - 1]);
         }

@@ -61,9 +61,10 @@ GridDesign gridDesignFor(const ShippedMaterial &shipped);
 
 // Places the grid so that every interval contributes about the same error to the
 // sampled distribution. On an interval of width h the sampler replaces the density
-// f(x) = acceptance * F^2 * x by its mean; the cumulative error that leaves is about
-// |f'| h^2 / 8 over the total weight M. Equal errors need a point density in ln x
-// proportional to x sqrt(max over energies of |f'|/M), with a floor set by largestRatio.
+// f(x) = (1 + cos^2 theta) F^2 x (rhunel::coherentDensityInTransfer) by its mean; the
+// cumulative error that leaves is about |f'| h^2 / 8 over the total weight M. Equal
+// errors need a point density in ln x proportional to x sqrt(max over energies of
+// |f'|/M), with a floor set by largestRatio.
 std::vector<double> designGrid(const Material &material, const GridDesign &design);
 
 } // namespace materialgen

@@ -147,9 +147,8 @@ int writeMaterial(const materialgen::ShippedMaterial &shipped, const QString &ou
 
     std::printf("keV  KS(sampled, library F)  KS(sampled, table F)  reference curve max diff\n");
     const rhunel::FormFactorFunction libraryF = [&](double x) { return m.formFactor(x); };
-    const rhunel::FormFactorFunction tableF = [&](double x) {
-        return rhunel::formFactorAt(table.MomentumTransfer, table.FormFactor, x);
-    };
+    const rhunel::FormFactorFunction tableF =
+        rhunel::tableFormFactor(table.MomentumTransfer, table.FormFactor);
     auto samplerKs = [&](double keV, const rhunel::FormFactorFunction &f) {
         return rhunel::samplerKsDistance(table.MomentumTransfer, table.CumulativeWeight, keV, f);
     };
