@@ -50,9 +50,9 @@ private:
 
     std::unique_ptr<Module1> module_;
     bool continued_ = false; // a batch has run: GO reads Continue
-    // Never paces a single batch (it is instantaneous); runs of many yield to the event
-    // loop between batches through it.
-    common::Pacer pacer_{1, this}; // a batch of dots is one step
+    // A single batch runs whole in the click (it is instantaneous); runs of many go
+    // through the pacer, a batch of dots a step, the window repainted between steps.
+    common::Pacer pacer_{1, this};
     common::ContextMenu *menu_ = nullptr;
     common::StatisticsWindow *stats_ = nullptr;
     // The statistics window's numbers and plot from the results so far.

@@ -63,7 +63,7 @@ inline void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers 
 }
 
 // Runs steps on successive event-loop turns while a batch runs: a zero timer fires
-// at every turn, the pacer's yields and its paused waits included. A step returns
+// at every turn of the event loop, between the pacer's steps and while it is paused. A step returns
 // false when the script is done.
 class Script {
 public:
@@ -93,7 +93,7 @@ inline const PauseKeys pauseKeyTable[] = {{"PThenSpace", Qt::Key_P, Qt::Key_Spac
                                           {"SpaceThenP", Qt::Key_Space, Qt::Key_P},
                                           {"PauseKeyTwice", Qt::Key_Pause, Qt::Key_Pause}};
 
-// Pause at the first yield, many turns held, N for one photon, many turns held, then
+// Pause after the first photon, many turns held, N for one photon, many turns held, then
 // resume: the batch ends as an unpaced one does. Returns the photons of the batch at
 // which it paused.
 template <class Form> int pauseStepResume(Form &form, const PauseKeys &keys)

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "common/gui/pacer.h"
 
+#include <QEventLoop>
+#include <QStringList>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 
 namespace {
@@ -125,6 +129,113 @@ TEST(Schedule, NoBurstsWhenTheMachineIsSlow)
         now = runAt;
     }
     EXPECT_EQ(closePairs, 0);
+}
+
+// A run recorded part by part: "b" begin, photon numbers, "e" end, "done" at the end
+// of the run, with the loop turns counted between the parts.
+struct Recorder {
+    QStringList parts;
+    int turns = 0;
+    common::Batch batch()
+    {
+        return {[this] { parts << QStringLiteral("b"); },
+                [this](int n) { parts << QString::number(n); },
+                [this] { parts << QStringLiteral("e"); }};
+    }
+    std::function<void()> done()
+    {
+        return [this] { parts << QStringLiteral("done"); };
+    }
+};
+
+// Runs the event loop until the pacer stops or the turn hook says stop.
+void runLoop(common::Pacer &pacer, Recorder &r, const std::function<bool(int)> &turn = {})
+{
+    QTimer ticker;
+    ticker.setInterval(0);
+    QEventLoop loop;
+    QObject::connect(&ticker, &QTimer::timeout, &loop, [&] {
+        ++r.turns;
+        if (!pacer.running() || (turn && !turn(r.turns)))
+            loop.quit();
+    });
+    ticker.start();
+    loop.exec();
+}
+
+TEST(Stepping, ARunIsEachBatchsBeginPhotonsAndEndInOrderThenDone)
+{
+    common::Pacer pacer(3);
+    pacer.setPace(Pace::Fast);
+    Recorder r;
+    pacer.start(2, r.batch(), r.done());
+    // The first photon runs before start() returns; the rest from the loop.
+    EXPECT_EQ(r.parts, QStringList({"b", "1"}));
+    EXPECT_TRUE(pacer.running());
+    EXPECT_TRUE(pacer.unpaced()) << "the batch before the last runs unpaced";
+    runLoop(pacer, r);
+    EXPECT_EQ(r.parts, QStringList({"b", "1", "2", "3", "e", "b", "1", "2", "3", "e", "done"}));
+    EXPECT_FALSE(pacer.running());
+    EXPECT_EQ(pacer.photonsDone(), 3);
+}
+
+TEST(Stepping, PausedNothingRunsAndEachStepRunsOnePhoton)
+{
+    common::Pacer pacer(4);
+    pacer.setPace(Pace::Fast);
+    Recorder r;
+    pacer.start(1, r.batch(), r.done());
+    pacer.togglePause();
+    runLoop(pacer, r, [](int turn) { return turn < 50; });
+    EXPECT_EQ(r.parts, QStringList({"b", "1"})) << "a photon ran while paused";
+    pacer.step();
+    EXPECT_EQ(r.parts, QStringList({"b", "1", "2"})) << "the step runs its photon at once";
+    runLoop(pacer, r, [](int turn) { return turn < 100; });
+    EXPECT_EQ(r.parts.size(), 3);
+    pacer.step();
+    pacer.step();
+    EXPECT_EQ(r.parts, QStringList({"b", "1", "2", "3", "4"}));
+    pacer.step(); // past the last photon: the batch's end
+    EXPECT_EQ(r.parts.back(), QStringLiteral("done"));
+    EXPECT_FALSE(pacer.running());
+}
+
+TEST(Stepping, CancelStopsWhereItIsWithoutTheEnd)
+{
+    common::Pacer pacer(400);
+    pacer.setPace(Pace::Normal); // 5 ms a photon: many turns of the loop
+    Recorder r;
+    pacer.start(1, r.batch(), r.done());
+    runLoop(pacer, r, [&](int) { return pacer.photonsDone() < 3; });
+    pacer.cancel();
+    const QStringList atCancel = r.parts;
+    EXPECT_EQ(atCancel.back(), QStringLiteral("done"));
+    EXPECT_FALSE(atCancel.contains(QStringLiteral("e")));
+    EXPECT_FALSE(pacer.running());
+    runLoop(pacer, r, [](int turn) { return turn < 20; });
+    EXPECT_EQ(r.parts, atCancel) << "nothing runs after a cancel";
+    // A cancelled pacer starts nothing more; the caller still hears that it is done.
+    Recorder again;
+    pacer.start(1, again.batch(), again.done());
+    EXPECT_EQ(again.parts, QStringList({"done"}));
+}
+
+TEST(Stepping, AtNormalPaceTheLoopTurnsBetweenPhotons)
+{
+    common::Pacer pacer(400);
+    pacer.setPace(Pace::Normal);
+    Recorder r;
+    pacer.start(1, r.batch(), r.done());
+    int turnsWithNoPhoton = 0;
+    int photonsBefore = pacer.photonsDone();
+    runLoop(pacer, r, [&](int) {
+        turnsWithNoPhoton += pacer.photonsDone() == photonsBefore;
+        photonsBefore = pacer.photonsDone();
+        return pacer.photonsDone() < 20;
+    });
+    pacer.cancel();
+    // Idle turns while the next photon is not yet due: no burst of photons.
+    EXPECT_GT(turnsWithNoPhoton, 0);
 }
 
 } // namespace

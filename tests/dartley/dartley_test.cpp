@@ -174,6 +174,42 @@ TEST_F(Form1Test, ManyBatchesAtOnceEqualSingleClicks)
     clicked.hide();
 }
 
+// Ctrl+T half-way through "100 回": the statistics window shows the batches committed
+// by then, whole, exactly as it shows them after that many single clicks.
+TEST_F(Form1Test, StatisticsOpenedInsideAHundredShowTheLastWholeBatch)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    std::size_t batches = 0;
+    batchkeys::StatisticsShown midRun;
+    QString pointsShown;
+    batchkeys::Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        if (batches == 0 && form.module().Results.History.size() >= 50) {
+            batches = form.module().Results.History.size();
+            pointsShown = form.Text2->text();
+            batchkeys::press(&form, Qt::Key_T, Qt::ControlModifier);
+            midRun = batchkeys::statisticsShown(form.statistics());
+        }
+        return true;
+    });
+    batchkeys::press(&form, Qt::Key_F5, Qt::ControlModifier);
+    ASSERT_GT(batches, 0u) << "the run ended before half of it";
+    ASSERT_LT(batches, 100u);
+    EXPECT_EQ(pointsShown, QString::number(1000 * batches));
+    form.statistics().hide();
+
+    dartley::Form1 clicked;
+    ASSERT_TRUE(clicked.showForm());
+    for (std::size_t n = 0; n < batches; ++n)
+        click(clicked.Command1);
+    clicked.statistics().toggle();
+    EXPECT_TRUE(batchkeys::statisticsShown(clicked.statistics()) == midRun);
+    clicked.statistics().hide();
+    clicked.hide();
+}
+
 TEST_F(Form1Test, ExitInsideAHundredEndsAtOnce)
 {
     QString atExit;
