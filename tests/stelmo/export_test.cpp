@@ -11,6 +11,7 @@
 #include "tests/stelmo/tissuetable.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -125,6 +126,43 @@ TEST_F(StelmoExports, CsvSavedDuringABatchHoldsTheBatchesBefore)
     EXPECT_EQ(exportcheck::fileBytes(path), before.toUtf8());
     EXPECT_EQ(form.module().Results.PhotonCount, 2 * stelmo::PhotonsPerBatch);
     form.pacer().setPace(common::Pace::Fast);
+}
+
+// The statistics window's save dialog leaves the main window free: EXIT clicked there
+// while the dialog is open and a batch runs ends the program at once.
+TEST_F(StelmoExports, ExitWhileASaveDialogIsOpenEndsAtOnce)
+{
+    QAction *statisticsCsv = nullptr;
+    for (QAction *a : form.statistics().actions())
+        if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_S)))
+            statisticsCsv = a;
+    ASSERT_NE(statisticsCsv, nullptr);
+    form.statistics().toggle();
+    form.pacer().setPace(common::Pace::Normal);
+    bool asked = false, dialogOpen = false;
+    int photonsAtExit = -1;
+    batchkeys::Script script([&](int) {
+        if (!form.pacer().running())
+            return false;
+        if (!asked && form.pacer().photonsDone() >= 50) {
+            asked = true;
+            statisticsCsv->trigger();
+        } else if (asked && qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialogOpen = true;
+            photonsAtExit = form.pacer().photonsDone();
+            QTest::mouseClick(form.Command2, Qt::LeftButton);
+            return false;
+        }
+        return true;
+    });
+    batch();
+    EXPECT_TRUE(dialogOpen);
+    EXPECT_TRUE(testutil::quitRequested());
+    EXPECT_TRUE(form.pacer().cancelled());
+    EXPECT_EQ(form.pacer().photonsDone(), photonsAtExit) << "a photon ran after EXIT";
+    EXPECT_EQ(form.module().Results.PhotonCount, 0);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.statistics().isVisible());
 }
 
 TEST_F(StelmoExports, BeforeTheFirstBatchAndAfterResetTheCsvHasNoRows)
