@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Dartley's main window (Form1): the plot, the running estimate and the three buttons.
 #pragma once
 
 #include "common/gui/contextmenu.h"
@@ -14,7 +15,6 @@ class QPushButton;
 
 namespace dartley {
 
-// The main window: the plot, the running estimate and the three buttons.
 class Form1 : public common::Form {
     Q_OBJECT
 public:

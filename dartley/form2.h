@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Dartley's title window (Form2): how the dots estimate pi.
 #pragma once
 
 #include "common/gui/form.h"
@@ -11,7 +12,6 @@ namespace dartley {
 
 class Form1;
 
-// The title window: how the dots estimate pi.
 class Form2 : public common::Form {
     Q_OBJECT
 public:

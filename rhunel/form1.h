@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Rhunel's main window (Form1): the track plot, the angular plot, the energy and the
+// buttons.
 #pragma once
 
 #include "common/gui/batchwindow.h"
@@ -8,7 +10,6 @@
 
 namespace rhunel {
 
-// The main window: the track plot, the angular plot, the energy and the buttons.
 class Form1 : public common::BatchWindow {
     Q_OBJECT
 public:

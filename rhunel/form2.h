@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Rhunel's title window (Form2): the differential cross-section and a picture of coherent
+// and incoherent scattering at an atom.
 #pragma once
 
 #include "common/gui/form.h"
@@ -12,8 +14,6 @@ namespace rhunel {
 
 class Form3;
 
-// The title window: the differential cross-section and a picture of coherent and
-// incoherent scattering at an atom.
 class Form2 : public common::Form {
     Q_OBJECT
 public:

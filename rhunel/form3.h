@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Rhunel's information window (Form3): a picture of the main window and how to operate it.
 #pragma once
 
 #include "common/gui/form.h"
@@ -12,7 +13,6 @@ namespace rhunel {
 
 class Form1;
 
-// The information window: a picture of the main window and how to operate it.
 class Form3 : public common::Form {
     Q_OBJECT
 public:

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Stelmo's main window (Form1): the track and transmittance plots, the energy, the results
+// and the three buttons.
 #pragma once
 
 #include "common/gui/batchwindow.h"
@@ -10,8 +12,6 @@ class QLineEdit;
 
 namespace stelmo {
 
-// The main window: the track and transmittance plots, the energy, the results and
-// the three buttons.
 class Form1 : public common::BatchWindow {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Stelmo's title window (Form2): what a free path length is and how it is sampled.
 #pragma once
 
 #include "common/gui/form.h"
@@ -12,7 +13,6 @@ namespace stelmo {
 
 class Form3;
 
-// The title window: what a free path length is and how it is sampled.
 class Form2 : public common::Form {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// Stelmo's information window (Form3): a picture of the main window and how to operate it.
 #pragma once
 
 #include "common/gui/form.h"
@@ -10,7 +11,6 @@ class QPushButton;
 
 namespace stelmo {
 
-// The information window: a picture of the main window and how to operate it.
 class Form3 : public common::Form {
     Q_OBJECT
 public:
