@@ -188,7 +188,7 @@ void ContextMenu::addPacing(Pacer &pacer)
                              {QKeySequence(Qt::Key_N)}, [&pacer] { pacer.step(); });
     // Pause and the single step act during a batch only: at other times their keys
     // belong to the controls (Space presses a focused button).
-    auto show = [&pacer, paces, pause, step, this] {
+    auto show = [&pacer, paces, pause, step] {
         for (int i = 0; i < paces.size(); ++i)
             paces[i]->setChecked(pacer.pace() == Pace(i));
         pause->setText(pacer.paused() ? tr("再開(&P)") : tr("一時停止(&P)"));
