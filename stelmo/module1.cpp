@@ -2,6 +2,7 @@
 #include "stelmo/module1.h"
 
 #include "common/core/numbertext.h"
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
 
 #include <QLineEdit>
@@ -11,14 +12,9 @@
 namespace stelmo {
 
 using namespace plot;
+using namespace common::palette;
 
 namespace {
-constexpr int Black = 0;
-constexpr int Blue = 1;
-constexpr int LightBlue = 9;
-constexpr int LightCyan = 11;
-constexpr int LightRed = 12;
-
 void printAt(common::PictureBox &p, QPointF at, const QString &text)
 {
     p.setCurrentPosition(at);

@@ -25,10 +25,10 @@ using common::PaletteColor;
 
 namespace {
 
-const QColor LightRed = PaletteColor(12);
-const QColor LightBlue = PaletteColor(9);
-const QColor Blue = PaletteColor(1);
-const QColor LightCyan = PaletteColor(11);
+const QColor LightRed = PaletteColor(common::palette::LightRed);
+const QColor LightBlue = PaletteColor(common::palette::LightBlue);
+const QColor Blue = PaletteColor(common::palette::Blue);
+const QColor LightCyan = PaletteColor(common::palette::LightCyan);
 
 std::int64_t histogramTotal(const rhunel::Module2 &m)
 {
@@ -100,7 +100,7 @@ TEST_F(Form1Test, BatchDrawsTracksHistogramAndCurve)
         std::max_element(m().Results.AngleHistogram.begin() + 1, m().Results.AngleHistogram.end());
     const int hBin = int(h - m().Results.AngleHistogram.begin());
     EXPECT_EQ(form.Picture2->colorAt({4.0 * hBin + 198, 50}), LightRed);
-    EXPECT_EQ(form.Picture2->colorAt({200, 300}), PaletteColor(0)); // frame
+    EXPECT_EQ(form.Picture2->colorAt({200, 300}), PaletteColor(common::palette::Black)); // frame
 }
 
 TEST_F(Form1Test, EachClickAddsFiveHundred)

@@ -28,10 +28,10 @@ using common::PaletteColor;
 
 namespace {
 
-const QColor LightRed = PaletteColor(12);
-const QColor LightCyan = PaletteColor(11);
-const QColor Blue = PaletteColor(1);
-const QColor Black = PaletteColor(0);
+const QColor LightRed = PaletteColor(common::palette::LightRed);
+const QColor LightCyan = PaletteColor(common::palette::LightCyan);
+const QColor Blue = PaletteColor(common::palette::Blue);
+const QColor Black = PaletteColor(common::palette::Black);
 const QColor White(Qt::white);
 
 // What a batch must produce, worked out here from the generator and the table's rows
