@@ -3,6 +3,7 @@
 
 #include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
+#include "rhunel/plot.h"
 
 #include <QLineEdit>
 
@@ -13,6 +14,7 @@
 
 namespace rhunel {
 
+using namespace plot;
 using namespace common::palette;
 
 namespace {

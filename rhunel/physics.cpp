@@ -19,12 +19,6 @@ class EnergyText {
 };
 } // namespace
 
-QPointF trackEnd(double cosTheta, double sinTheta)
-{
-    return {InteractionPoint.x() - TrackLength * cosTheta,
-            InteractionPoint.y() - TrackLength * sinTheta};
-}
-
 int gridRow(const Column &column, double value)
 {
     int j = 2;

@@ -113,13 +113,6 @@ TEST(CoherentDensity, SameShareOverTheAngleAndOverTheMomentumTransfer)
     }
 }
 
-TEST(TrackPlot, TracksEndTwoHundredUnitsFromTheInteractionPoint)
-{
-    EXPECT_EQ(rhunel::trackEnd(1, 0), QPointF(100, 300));  // forward: left
-    EXPECT_EQ(rhunel::trackEnd(0, 1), QPointF(300, 100));  // 90 degrees: up
-    EXPECT_EQ(rhunel::trackEnd(-1, 0), QPointF(500, 300)); // back: right
-}
-
 TEST(UsableEnergies, StrictlyInsideTheGrid)
 {
     const common::MaterialTable t = synthetic::table();

@@ -5,6 +5,7 @@
 #include "rhunel/form1.h"
 #include "rhunel/form2.h"
 #include "rhunel/form3.h"
+#include "rhunel/plot.h"
 #include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
@@ -313,7 +314,7 @@ TEST_F(Form1Test, TracksEndWhereTheirAngleSays)
     for (const auto &t : tracks) {
         form.module().DrawTrackFrame();
         const QPointF beyond =
-            rhunel::trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
+            rhunel::plot::trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
         if (t.c != -1) { // straight back runs along the beam, which is red anyway
             EXPECT_NE(form.Picture1->colorAt(t.nearEnd), LightRed) << t.c;
         }

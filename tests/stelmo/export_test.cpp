@@ -7,6 +7,7 @@
 #include "common/gui/statswindow.h"
 #include "stelmo/form1.h"
 #include "stelmo/physics.h"
+#include "stelmo/plot.h"
 #include "tests/exportcheck.h"
 #include "tests/stelmo/tissuetable.h"
 
@@ -312,7 +313,7 @@ TEST(StelmoBands, CtrlBTogglesTheBandAboutTheLaw)
     const double mu = stelmo::attenuationCoefficient(form.module().table(), 100);
     const double t = std::exp(-mu * 10), sigma = stelmo::transmittanceSigma(t, 400);
     for (double edge : {t + 2 * sigma, t - 2 * sigma})
-        EXPECT_EQ(form.Picture2->colorAt({400, stelmo::transmittanceY(edge)}), band) << edge;
+        EXPECT_EQ(form.Picture2->colorAt({400, stelmo::plot::transmittanceY(edge)}), band) << edge;
     batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
     EXPECT_TRUE(form.Picture2->image() == described);
     form.hide();

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -117,16 +118,46 @@ TEST(FreePath, ZeroDrawIsRepeated)
     EXPECT_EQ(random.ShortLagIndex, twin.ShortLagIndex);
 }
 
-TEST(TransmittanceScale, DecadesAndBottomLine)
+TEST(SampledTransmittance, EachBinOverTheFirst)
 {
-    EXPECT_NEAR(stelmo::transmittanceY(1.0), 35.53, 0.01);
-    EXPECT_NEAR(stelmo::transmittanceY(0.1), 173.69, 0.01);
-    EXPECT_NEAR(stelmo::transmittanceY(0.01), 311.84, 0.01);
-    EXPECT_DOUBLE_EQ(stelmo::transmittanceY(1.0 / 1000.0), 450.0);
-    EXPECT_DOUBLE_EQ(stelmo::transmittanceY(1.0 / 4000.0), 450.0);
-    EXPECT_DOUBLE_EQ(stelmo::lawLineEndX(0.2), 891.0);
-    EXPECT_GT(stelmo::lawLineEndX(0.17), 1000.0); // cut off at the box's right edge
+    stelmo::DepthBins bins{};
+    bins[1] = 400;
+    bins[2] = 300;
+    bins[3] = 100;
+    bins[400] = 1;
+    const stelmo::DepthTransmittance t = stelmo::sampledTransmittance(bins);
+    EXPECT_EQ(t[1], 1.0);
+    EXPECT_EQ(t[2], 0.75);
+    EXPECT_EQ(t[3], 0.25);
+    EXPECT_EQ(t[4], 0.0); // nobody got that far
+    EXPECT_EQ(t[400], 1.0 / 400);
 }
+
+TEST(SampledTransmittance, NoPhotonsYetIsNaNEverywhere)
+{
+    const stelmo::DepthTransmittance t = stelmo::sampledTransmittance(stelmo::DepthBins{});
+    for (int k = 1; k <= stelmo::BinCount; ++k)
+        EXPECT_TRUE(std::isnan(t[static_cast<size_t>(k)])) << k;
+}
+
+// The band about exp(−μd): T ∓ 2√(T(1−T)/N) every 0.1 cm, not cut to 0..1.
+TEST(LawBand, TwoBinomialSigmasAboutTheLaw)
+{
+    const double mu = 0.2;
+    const std::vector<stelmo::BandPoint> band = stelmo::lawBand(mu, 400);
+    ASSERT_EQ(band.size(), std::size_t(stelmo::BinCount));
+    EXPECT_EQ(band.front().depthCm, 0.0);
+    EXPECT_EQ(band.front().lower, 1.0); // σ = 0 at T = 1
+    EXPECT_EQ(band.front().upper, 1.0);
+    EXPECT_DOUBLE_EQ(band[100].depthCm, 10.0);
+    const double t = std::exp(-2.0), sigma = std::sqrt(t * (1 - t) / 400);
+    EXPECT_DOUBLE_EQ(band[100].lower, t - 2 * sigma);
+    EXPECT_DOUBLE_EQ(band[100].upper, t + 2 * sigma);
+    EXPECT_DOUBLE_EQ(band.back().depthCm, 39.9);
+    EXPECT_LT(band.back().lower, 0.0); // deep down two σ reach below nothing
+}
+
+TEST(LawBand, NoneBeforeAnyPhoton) { EXPECT_TRUE(stelmo::lawBand(0.2, 0).empty()); }
 
 // The fraction a screen reader hears: the bin nearest 1/μ, kept inside the slab.
 struct MeanPathCase {
