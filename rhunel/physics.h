@@ -121,12 +121,13 @@ struct EnergyRange {
 };
 EnergyRange usableEnergies(const Column &MomentumTransfer);
 
-// The verdict on a typed photon energy, before anything is run.
+// The verdict on a typed photon energy, before anything is run, with the range the
+// window's warning quotes.
 struct EnergyEntry {
     enum class Verdict { Run, Empty, OutOfRange };
     Verdict verdict = Verdict::Empty;
     double energy = 0.0; // keV, as read
-    QString warning;     // the warning box's text when it does not run
+    EnergyRange usable;  // the energies that run
 };
 EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer);
 

@@ -5,19 +5,11 @@
 #include "common/core/randomgenerator.h"
 #include "common/core/statmath.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace stelmo {
-
-namespace {
-// The reports and warnings in the translation system; the texts are written in English.
-class EnergyText {
-    Q_DECLARE_TR_FUNCTIONS(stelmo::EnergyEntry)
-};
-} // namespace
 
 using common::EnergyColumn;
 
@@ -91,38 +83,27 @@ DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu)
     return f;
 }
 
-EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table,
-                            const QString &fileName)
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
 {
     EnergyEntry entry;
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
-        entry.warning = EnergyText::tr("Input Photon energy");
         return entry;
     }
-    const double typed = common::leadingNumber(text);
-    if (!(typed > 0)) {
+    entry.typed = common::leadingNumber(text);
+    if (!(entry.typed > 0)) {
         entry.verdict = EnergyEntry::Verdict::NotPositive;
-        entry.warning = EnergyText::tr("The photon energy must be greater than 0 keV "
-                                       "(\"%1\" reads as %2 keV).\n"
-                                       "Input Photon energy in keV, for example 100.")
-                            .arg(text.left(40), QString::number(typed));
         return entry;
     }
-    entry.energy = typed;
-    if (typed >= CapFrom) {
+    entry.energy = entry.typed;
+    if (entry.typed >= CapFrom) {
         entry.energy = HighestEnergy;
         entry.capped = true;
     }
     entry.mu = attenuationCoefficient(table, entry.energy);
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
-        const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
-        entry.warning = EnergyText::tr("%1 gives no usable attenuation coefficient "
-                                       "at %2 keV (μ = %3).\n"
-                                       "Input Photon energy in keV from %4 to 999.")
-                            .arg(fileName, QString::number(entry.energy), QString::number(entry.mu),
-                                 QString::number(lowest));
+        entry.lowestKeV = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
         return entry;
     }
     entry.verdict = EnergyEntry::Verdict::Run;

@@ -50,19 +50,19 @@ int binsReached(double pathCm);
 // the photons that reached (k-1)/10 cm. NaN in every bin before any photon.
 DepthTransmittance sampledTransmittance(const DepthBins &bins);
 
-// The verdict on a typed photon energy, before anything is run.
+// The verdict on a typed photon energy, before anything is run, with the numbers the
+// window's warning quotes.
 struct EnergyEntry {
     enum class Verdict { Run, Empty, NotPositive, NoCoefficient };
     Verdict verdict = Verdict::Empty;
+    double typed = 0.0;  // keV, the number read from the text (0 when there is none)
     double energy = 0.0; // keV, after the cap
-    double mu = 0.0;     // 1/cm, when it runs
+    double mu = 0.0;     // 1/cm: when it runs, or what the table gave instead of one
     bool capped = false; // 1000 or more: run at 999 and show "999"
-    QString warning;     // the warning box's text when it does not run
+    // No coefficient: the table's first energy, the lowest one worth typing (keV).
+    double lowestKeV = 0.0;
 };
-// fileName names the material's table in the warning.
-EnergyEntry
-readEnergyEntry(const QString &text, const common::MaterialTable &table,
-                const QString &fileName = QString::fromLatin1(common::MaterialFileName));
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
 
 // The mean sampled path and its standard error s/√N, s the sample standard deviation
 // (N − 1 in its denominator) from the sums of the paths and of their squares; its

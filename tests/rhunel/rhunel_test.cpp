@@ -193,6 +193,9 @@ TEST_P(EnergyTest, RunsAtItsReadingOrIsRefused)
     EXPECT_TRUE(box.text.contains(QString::number(range.lowKeV, 'g', 6))) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(QString::number(range.highKeV, 'g', 6)));
     EXPECT_TRUE(box.text.contains(QStringLiteral("keV")));
+    EXPECT_EQ(box.text, QStringLiteral("  Photon energy: above %1 keV and below %2 keV  ")
+                            .arg(QString::number(range.lowKeV, 'g', 6),
+                                 QString::number(range.highKeV, 'g', 6)));
     // Nothing else changed.
     EXPECT_TRUE(form.Text1->isEnabled());
     EXPECT_EQ(form.Text1->text(), text);
