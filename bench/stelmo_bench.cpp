@@ -2,6 +2,7 @@
 #include "common/core/materialfile.h"
 #include "common/core/materials.h"
 #include "common/gui/application.h"
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
 #include "stelmo/form1.h"
 #include "tests/idle.h"
@@ -61,7 +62,8 @@ void BM_BareTrackLoop(benchmark::State &state)
     common::PictureBox &p = *form.Picture1;
     for (auto _ : state) {
         for (int n = 1; n <= 400; ++n) {
-            p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)}, 12);
+            p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)},
+                   common::palette::LightRed);
             QCoreApplication::processEvents();
         }
         QApplication::processEvents();
@@ -91,7 +93,8 @@ void BM_StelmoBatchOverBareLoop(benchmark::State &state)
         QApplication::processEvents();
         clock.restart();
         for (int n = 1; n <= 400; ++n) {
-            p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)}, 12);
+            p.line({200, double(n - 1)}, {200.0 + 20.0 * (n % 40), double(n - 1)},
+                   common::palette::LightRed);
             QCoreApplication::processEvents();
         }
         QApplication::processEvents();

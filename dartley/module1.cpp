@@ -2,6 +2,7 @@
 #include "dartley/module1.h"
 
 #include "common/core/numbertext.h"
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,7 @@
 
 namespace dartley {
 
-namespace {
-constexpr int Black = 0;
-}
+using common::palette::Black;
 
 void Module1::drawFrame()
 {

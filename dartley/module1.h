@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/core/randomgenerator.h"
+#include "common/gui/palette.h"
 #include "dartley/physics.h"
 
 #include <cstdint>
@@ -38,8 +39,8 @@ struct Module1Results {
 // counts those inside the inscribed circle: 4 x hits / points tends to pi.
 class Module1 {
 public:
-    static constexpr int HitColour = 12; // light red
-    static constexpr int MissColour = 9; // light blue
+    static constexpr int HitColour = common::palette::LightRed;
+    static constexpr int MissColour = common::palette::LightBlue;
 
     explicit Module1(const Module1Controls &controls) : controls_(controls) {}
 

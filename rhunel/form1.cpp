@@ -5,6 +5,7 @@
 #include "common/gui/application.h"
 #include "common/gui/picturebox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,6 +20,26 @@ namespace {
 constexpr FontDef Caption{fonts::TimesNewRoman, 14.25};
 constexpr FontDef Plot{fonts::TimesNewRoman, 15.75};
 constexpr FontDef Small{fonts::TimesNewRoman, 12};
+
+// The energy warnings keep the translation context of the verdict they explain; the
+// texts are written in English.
+class EnergyText {
+    Q_DECLARE_TR_FUNCTIONS(rhunel::EnergyEntry)
+public:
+    // The warning box's text for a verdict other than Run.
+    static QString warning(const EnergyEntry &entry)
+    {
+        switch (entry.verdict) {
+        case EnergyEntry::Verdict::Run: break;
+        case EnergyEntry::Verdict::Empty: return tr("  Input Photon energy  ");
+        case EnergyEntry::Verdict::OutOfRange:
+            return tr("  Photon energy: above %1 keV and below %2 keV  ")
+                .arg(QString::number(entry.usable.lowKeV, 'g', 6),
+                     QString::number(entry.usable.highKeV, 'g', 6));
+        }
+        return QString();
+    }
+};
 
 } // namespace
 
@@ -141,7 +162,7 @@ bool Form1::takeEnergy()
 {
     const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->MomentumTransfer);
     if (entry.verdict != EnergyEntry::Verdict::Run) {
-        showWarning(this, entry.warning);
+        showWarning(this, EnergyText::warning(entry));
         return false;
     }
     module_->PhotonEnergy = entry.energy;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "rhunel/module2.h"
 
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
+#include "rhunel/plot.h"
 
 #include <QLineEdit>
 
@@ -12,14 +14,10 @@
 
 namespace rhunel {
 
-namespace {
-// Palette numbers.
-constexpr int Black = 0;
-constexpr int Blue = 1;
-constexpr int LightBlue = 9;
-constexpr int LightCyan = 11;
-constexpr int LightRed = 12;
+using namespace plot;
+using namespace common::palette;
 
+namespace {
 // Angular plot frame in Picture2 units: 0..180 degrees over x 200..920, zero at y 650.
 constexpr double FrameLeft = 200, FrameRight = 920, FrameTop = 50, FrameBottom = 650;
 constexpr double FrameHeight = FrameBottom - FrameTop;

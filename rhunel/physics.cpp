@@ -4,26 +4,12 @@
 #include "common/core/numbertext.h"
 #include "common/core/statmath.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
 namespace rhunel {
-
-namespace {
-// The reports and warnings in the translation system; the texts are written in English.
-class EnergyText {
-    Q_DECLARE_TR_FUNCTIONS(rhunel::EnergyEntry)
-};
-} // namespace
-
-QPointF trackEnd(double cosTheta, double sinTheta)
-{
-    return {InteractionPoint.x() - TrackLength * cosTheta,
-            InteractionPoint.y() - TrackLength * sinTheta};
-}
 
 int gridRow(const Column &column, double value)
 {
@@ -210,21 +196,17 @@ EnergyRange usableEnergies(const Column &MomentumTransfer)
 EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer)
 {
     EnergyEntry entry;
+    entry.usable = usableEnergies(MomentumTransfer);
     // Only the empty text is the described warning; any other text is read.
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
-        entry.warning = EnergyText::tr("  Input Photon energy  ");
         return entry;
     }
     entry.energy = common::leadingNumber(text);
     // Outside these bounds a batch would never end or the curve would read past the
     // grid: refuse, and leave everything as it was.
-    const EnergyRange usable = usableEnergies(MomentumTransfer);
-    if (!usable.contains(entry.energy)) {
+    if (!entry.usable.contains(entry.energy)) {
         entry.verdict = EnergyEntry::Verdict::OutOfRange;
-        entry.warning = EnergyText::tr("  Photon energy: above %1 keV and below %2 keV  ")
-                            .arg(QString::number(usable.lowKeV, 'g', 6),
-                                 QString::number(usable.highKeV, 'g', 6));
         return entry;
     }
     entry.verdict = EnergyEntry::Verdict::Run;

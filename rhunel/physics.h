@@ -12,7 +12,6 @@
 #include "common/core/materialfile.h"
 #include "common/core/randomgenerator.h"
 
-#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -35,14 +34,6 @@ inline constexpr double Hc = 12.4;
 // The program's own pi, to six decimals; it shifts the angle-bin edges by a few
 // millionths of a degree.
 inline constexpr double ModulePi = 3.141592;
-
-// The track plot's geometry in Picture1 units: every track starts at the interaction
-// point and is 200 units long.
-inline constexpr QPointF InteractionPoint{300, 300};
-inline constexpr double TrackLength = 200;
-
-// Where a track ends: forward (cos 1) to the left, straight back to the right.
-QPointF trackEnd(double cosTheta, double sinTheta);
 
 // Row j (2..45) of the first grid entry above value: the search passes a row whose
 // entry equals the value. Never beyond row 45, whatever the value.
@@ -130,12 +121,13 @@ struct EnergyRange {
 };
 EnergyRange usableEnergies(const Column &MomentumTransfer);
 
-// The verdict on a typed photon energy, before anything is run.
+// The verdict on a typed photon energy, before anything is run, with the range the
+// window's warning quotes.
 struct EnergyEntry {
     enum class Verdict { Run, Empty, OutOfRange };
     Verdict verdict = Verdict::Empty;
     double energy = 0.0; // keV, as read
-    QString warning;     // the warning box's text when it does not run
+    EnergyRange usable;  // the energies that run
 };
 EnergyEntry readEnergyEntry(const QString &text, const Column &MomentumTransfer);
 

@@ -6,6 +6,7 @@
 #include "common/gui/picturebox.h"
 #include "stelmo/physics.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <cmath>
@@ -17,6 +18,34 @@ using namespace common;
 namespace {
 constexpr FontDef Tnr12{fonts::TimesNewRoman, 12};
 constexpr FontDef Tnr1425{fonts::TimesNewRoman, 14.25};
+
+// The energy warnings keep the translation context of the verdict they explain; the
+// texts are written in English.
+class EnergyText {
+    Q_DECLARE_TR_FUNCTIONS(stelmo::EnergyEntry)
+public:
+    // The warning box's text for a verdict other than Run.
+    static QString warning(const EnergyEntry &entry, const QString &typedText,
+                           const QString &fileName)
+    {
+        switch (entry.verdict) {
+        case EnergyEntry::Verdict::Run: break;
+        case EnergyEntry::Verdict::Empty: return tr("Input Photon energy");
+        case EnergyEntry::Verdict::NotPositive:
+            return tr("The photon energy must be greater than 0 keV "
+                      "(\"%1\" reads as %2 keV).\n"
+                      "Input Photon energy in keV, for example 100.")
+                .arg(typedText.left(40), QString::number(entry.typed));
+        case EnergyEntry::Verdict::NoCoefficient:
+            return tr("%1 gives no usable attenuation coefficient "
+                      "at %2 keV (μ = %3).\n"
+                      "Input Photon energy in keV from %4 to 999.")
+                .arg(fileName, QString::number(entry.energy), QString::number(entry.mu),
+                     QString::number(entry.lowestKeV));
+        }
+        return QString();
+    }
+};
 } // namespace
 
 Form1::Form1(common::MaterialLoader loader)
@@ -165,10 +194,10 @@ void Form1::describePlots()
 
 bool Form1::takeEnergy()
 {
-    const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->table(),
-                                              QString::fromLatin1(module_->Material->fileName));
+    const EnergyEntry entry = readEnergyEntry(Text1->text(), module_->table());
     if (entry.verdict != EnergyEntry::Verdict::Run) {
-        showWarning(this, entry.warning);
+        showWarning(this, EnergyText::warning(entry, Text1->text(),
+                                              QString::fromLatin1(module_->Material->fileName)));
         return false;
     }
     module_->PhotonEnergy = entry.energy;

@@ -2,7 +2,9 @@
 #include "stelmo/module1.h"
 
 #include "common/core/numbertext.h"
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
+#include "stelmo/plot.h"
 
 #include <QLineEdit>
 
@@ -11,14 +13,9 @@
 namespace stelmo {
 
 using namespace plot;
+using namespace common::palette;
 
 namespace {
-constexpr int Black = 0;
-constexpr int Blue = 1;
-constexpr int LightBlue = 9;
-constexpr int LightCyan = 11;
-constexpr int LightRed = 12;
-
 void printAt(common::PictureBox &p, QPointF at, const QString &text)
 {
     p.setCurrentPosition(at);
@@ -169,17 +166,19 @@ void Module1::DrawTransmittancePlot(double mu)
     printAt(p, {15, 100}, QStringLiteral("Transmittance"));
 
     if (ShowBands) {
-        for (int side : {-1, 1}) {
-            const std::vector<QPointF> edge = lawBand(mu, Results.TransmittedCount[1], side);
+        auto drawEdge = [&p](const std::vector<QPointF> &edge) {
             for (std::size_t i = 1; i < edge.size(); ++i)
                 p.line(edge[i - 1], edge[i], LightBlue);
-        }
+        };
+        const BandEdges band = bandEdges(lawBand(mu, Results.TransmittedCount[1]));
+        drawEdge(band.lower);
+        drawEdge(band.upper);
     }
     p.setDrawWidth(2);
     // exp(-μd) is straight on this scale: from T = 1 (drawn at y = 36) to T = 0.001.
     p.line({SlabLeft, TopY}, {lawLineEndX(mu), BottomY}, Blue);
     p.point({SlabLeft, TopY}, LightRed);
-    for (const QPointF &at : transmittancePoints(Results.TransmittedCount))
+    for (const QPointF &at : transmittancePoints(sampledTransmittance(Results.TransmittedCount)))
         p.lineTo(at, LightRed);
     p.setDrawWidth(1);
 }

@@ -5,22 +5,13 @@
 #include "common/core/randomgenerator.h"
 #include "common/core/statmath.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace stelmo {
 
-namespace {
-// The reports and warnings in the translation system; the texts are written in English.
-class EnergyText {
-    Q_DECLARE_TR_FUNCTIONS(stelmo::EnergyEntry)
-};
-} // namespace
-
 using common::EnergyColumn;
-using namespace plot;
 
 double attenuationCoefficient(const common::MaterialTable &table, double energyKeV)
 {
@@ -64,29 +55,15 @@ int binsReached(double pathCm)
     return steps < 0 ? 1 : static_cast<int>(steps) + 1;
 }
 
-double transmittanceY(double transmittance)
+DepthTransmittance sampledTransmittance(const DepthBins &bins)
 {
-    const double y = BottomY - UnitsPerNeper * std::log(1000.0 * transmittance);
-    return y > BottomY ? BottomY : y;
-}
-
-double lawLineEndX(double mu) { return SlabLeft + LawSpan / mu; }
-
-std::vector<QPointF> transmittancePoints(const DepthBins &bins)
-{
-    std::vector<QPointF> points;
+    DepthTransmittance t{};
     const double all = static_cast<double>(bins[1]);
-    if (!(all > 0))
-        return points;
-    for (int k = 2; k <= BinCount; ++k) {
-        const std::int64_t count = bins[static_cast<size_t>(k)];
-        if (count == 0)
-            continue;
-        // Bin k holds the paths reaching (k-1)/10 cm; it is drawn at k/10 cm.
-        points.emplace_back(SlabLeft + BinStep * k,
-                            transmittanceY(static_cast<double>(count) / all));
-    }
-    return points;
+    for (int k = 1; k <= BinCount; ++k)
+        t[static_cast<size_t>(k)] = all > 0
+                                        ? static_cast<double>(bins[static_cast<size_t>(k)]) / all
+                                        : std::numeric_limits<double>::quiet_NaN();
+    return t;
 }
 
 DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu)
@@ -106,38 +83,27 @@ DepthFraction fractionAtMeanFreePath(const DepthBins &bins, double mu)
     return f;
 }
 
-EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table,
-                            const QString &fileName)
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table)
 {
     EnergyEntry entry;
     if (text.isEmpty()) {
         entry.verdict = EnergyEntry::Verdict::Empty;
-        entry.warning = EnergyText::tr("Input Photon energy");
         return entry;
     }
-    const double typed = common::leadingNumber(text);
-    if (!(typed > 0)) {
+    entry.typed = common::leadingNumber(text);
+    if (!(entry.typed > 0)) {
         entry.verdict = EnergyEntry::Verdict::NotPositive;
-        entry.warning = EnergyText::tr("The photon energy must be greater than 0 keV "
-                                       "(\"%1\" reads as %2 keV).\n"
-                                       "Input Photon energy in keV, for example 100.")
-                            .arg(text.left(40), QString::number(typed));
         return entry;
     }
-    entry.energy = typed;
-    if (typed >= CapFrom) {
+    entry.energy = entry.typed;
+    if (entry.typed >= CapFrom) {
         entry.energy = HighestEnergy;
         entry.capped = true;
     }
     entry.mu = attenuationCoefficient(table, entry.energy);
     if (!std::isfinite(entry.mu) || !(entry.mu > 0)) {
         entry.verdict = EnergyEntry::Verdict::NoCoefficient;
-        const double lowest = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
-        entry.warning = EnergyText::tr("%1 gives no usable attenuation coefficient "
-                                       "at %2 keV (μ = %3).\n"
-                                       "Input Photon energy in keV from %4 to 999.")
-                            .arg(fileName, QString::number(entry.energy), QString::number(entry.mu),
-                                 QString::number(lowest));
+        entry.lowestKeV = table.RowCount >= 1 ? table.AttenuationTable[1][EnergyColumn] : 0.0;
         return entry;
     }
     entry.verdict = EnergyEntry::Verdict::Run;
@@ -175,18 +141,18 @@ KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu)
     return ks;
 }
 
-std::vector<QPointF> lawBand(double mu, std::int64_t n, int side)
+std::vector<BandPoint> lawBand(double mu, std::int64_t n)
 {
-    std::vector<QPointF> edge;
+    std::vector<BandPoint> band;
     if (n <= 0)
-        return edge;
+        return band;
     for (int k = 0; k < BinCount; ++k) {
         const double depth = k / BinsPerCm;
         const double t = std::exp(-mu * depth);
-        const double band = std::clamp(t + side * 2 * transmittanceSigma(t, n), 1e-12, 1.0);
-        edge.emplace_back(SlabLeft + UnitsPerCm * depth, transmittanceY(band));
+        const double twoSigma = 2 * transmittanceSigma(t, n);
+        band.push_back({depth, t - twoSigma, t + twoSigma});
     }
-    return edge;
+    return band;
 }
 
 common::CsvTable resultsCsv(const common::MaterialName &material, double energyKeV, double mu,
@@ -214,11 +180,11 @@ common::CsvTable resultsCsv(const common::MaterialName &material, double energyK
                   QStringLiteral("sigma")};
     if (!any)
         return csv;
-    const double all = static_cast<double>(bins[1]);
+    const DepthTransmittance sampled = sampledTransmittance(bins);
     for (int k = 1; k <= BinCount; ++k) {
         const double depth = (k - 1) / BinsPerCm;
         const std::int64_t reached = bins[static_cast<size_t>(k)];
-        const double transmittance = static_cast<double>(reached) / all;
+        const double transmittance = sampled[static_cast<size_t>(k)];
         csv.rows.push_back({common::csvNumber(depth), QString::number(reached),
                             common::csvNumber(transmittance),
                             common::csvNumber(std::exp(-mu * depth)),

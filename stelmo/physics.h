@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The numerics of the free-path program, without widgets: attenuation lookup,
-// free-path sampling, depth bins, the transmittance scale and the reading of a typed
+// free-path sampling, depth bins, the sampled transmittance and the reading of a typed
 // photon energy. Lengths in cm, energies in keV, μ in 1/cm.
 #pragma once
 
@@ -8,7 +8,6 @@
 #include "common/core/materialfile.h"
 #include "common/core/materials.h"
 
-#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -27,22 +26,8 @@ inline constexpr double BinsPerCm = 10.0;
 inline constexpr double HighestEnergy = 999.0; // keV; 1000 or more is run at this
 inline constexpr double CapFrom = 1000.0;      // keV
 
-using DepthBins = std::array<std::int64_t, BinCount + 1>; // [1..400]; 0 idle
-
-// The plots' geometry, in the boxes' user units: 40 cm of tissue from x = 200 to 1000
-// in both plots; the transmittance plot's log scale puts T = 0.001 on y = 450 and
-// spends 60 units a neper, so one decade is 60 ln 10 = 138.2 units.
-namespace plot {
-inline constexpr double SlabLeft = 200.0;  // x of depth 0
-inline constexpr double UnitsPerCm = 20.0; // 40 cm across 800 units
-inline constexpr double BottomY = 450.0;   // T = 0.001
-inline constexpr double UnitsPerNeper = 60.0;
-inline constexpr double TopY = 36.0; // where the law line starts (T = 1 as drawn)
-// The law line's run to T = 0.001, in units times μ: 20 units per cm x ln 1000, with
-// ln 1000 taken as 6.91 as the plot has always drawn it.
-inline constexpr double LawSpan = 138.2;
-inline constexpr double BinStep = 2.0; // x units per depth bin in the plot
-} // namespace plot
+using DepthBins = std::array<std::int64_t, BinCount + 1>;    // [1..400]; 0 idle
+using DepthTransmittance = std::array<double, BinCount + 1>; // [1..400]; 0 idle
 
 // μ at an energy: ln(coefficient) interpolated linearly against ln(energy) between
 // the first row above the energy and the row below it, column by column, then the
@@ -61,31 +46,23 @@ double freePath(double r, double mu);
 // so a path reaches bins 1 .. floor(10x)+1, the last bin holding everything beyond.
 int binsReached(double pathCm);
 
-// Transmittance T to the plot's y: 450 - 60 ln(1000 T), one decade 138.2 units,
-// T = 0.001 on the bottom line; smaller fractions are drawn there too.
-double transmittanceY(double transmittance);
+// The sampled transmittance per depth bin: bin k / bin 1 for k = 1..400, the share of
+// the photons that reached (k-1)/10 cm. NaN in every bin before any photon.
+DepthTransmittance sampledTransmittance(const DepthBins &bins);
 
-// Where the exponential law crosses T = 0.001: d = ln(1000)/μ at 20 units per cm.
-double lawLineEndX(double mu);
-
-// The sampled transmittance as the plot draws it: bin k / bin 1 at x = 200 + 2k for
-// k = 2..400, skipping empty bins (a logarithm of 0 has no place on the scale).
-// Empty when no photon was counted.
-std::vector<QPointF> transmittancePoints(const DepthBins &bins);
-
-// The verdict on a typed photon energy, before anything is run.
+// The verdict on a typed photon energy, before anything is run, with the numbers the
+// window's warning quotes.
 struct EnergyEntry {
     enum class Verdict { Run, Empty, NotPositive, NoCoefficient };
     Verdict verdict = Verdict::Empty;
+    double typed = 0.0;  // keV, the number read from the text (0 when there is none)
     double energy = 0.0; // keV, after the cap
-    double mu = 0.0;     // 1/cm, when it runs
+    double mu = 0.0;     // 1/cm: when it runs, or what the table gave instead of one
     bool capped = false; // 1000 or more: run at 999 and show "999"
-    QString warning;     // the warning box's text when it does not run
+    // No coefficient: the table's first energy, the lowest one worth typing (keV).
+    double lowestKeV = 0.0;
 };
-// fileName names the material's table in the warning.
-EnergyEntry
-readEnergyEntry(const QString &text, const common::MaterialTable &table,
-                const QString &fileName = QString::fromLatin1(common::MaterialFileName));
+EnergyEntry readEnergyEntry(const QString &text, const common::MaterialTable &table);
 
 // The mean sampled path and its standard error s/√N, s the sample standard deviation
 // (N − 1 in its denominator) from the sums of the paths and of their squares; its
@@ -112,10 +89,15 @@ struct KsDistance {
 };
 KsDistance ksDistance(const DepthBins &bins, std::int64_t n, double mu);
 
-// The ±2σ binomial band about exp(−μx) as the plot draws it, for N photons: one edge
-// (side +1 or −1) at T ± 2√(T(1−T)/N), T = exp(−μ d), d from 0 to 40 cm in 0.1 cm steps;
-// an edge below the plot's floor lies on it.
-std::vector<QPointF> lawBand(double mu, std::int64_t n, int side);
+// The ±2σ binomial band about exp(−μx) for N photons: at depths d from 0 to 39.9 cm in
+// 0.1 cm steps, T − 2σ and T + 2σ with T = exp(−μ d) and σ = √(T(1−T)/N), as they come
+// (not cut to 0..1). Empty when N is 0.
+struct BandPoint {
+    double depthCm = 0;
+    double lower = 0;
+    double upper = 0;
+};
+std::vector<BandPoint> lawBand(double mu, std::int64_t n);
 
 // The photons that reached the bin depth nearest the mean free path 1/μ (0.1 cm at
 // least, 39.9 cm at most), as a fraction of all, beside the law exp(−μ d) at that

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "common/gui/statswindow.h"
 
+#include "common/gui/palette.h"
 #include "common/gui/picturebox.h"
 
 #include <QEvent>
@@ -18,8 +19,9 @@ namespace common {
 namespace {
 // The plot's user frame: log10(samples) across, the estimate down.
 constexpr double Left = 110, Right = 970, Top = 30, Bottom = 520;
-constexpr int Black = 0, Blue = 1, LightBlue = 9, LightCyan = 11, LightRed = 12;
 } // namespace
+
+using namespace palette;
 
 QString readingOf(double sigmas, const QString &from)
 {

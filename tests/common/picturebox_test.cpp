@@ -12,6 +12,7 @@
 #include <ostream>
 
 using common::PaletteColor;
+using namespace common::palette;
 using common::PictureBox;
 
 namespace {
@@ -40,14 +41,33 @@ protected:
     PictureBox box;
 };
 
-TEST(Palette, UsedColoursHaveTheirValues)
+// Each name of the palette draws its colour of the classic text palette.
+TEST(Palette, NamedColoursHaveTheirValues)
 {
-    EXPECT_EQ(PaletteColor(0), QColor(0, 0, 0));
-    EXPECT_EQ(PaletteColor(1), QColor(0, 0, 128));
-    EXPECT_EQ(PaletteColor(9), QColor(0, 0, 255));
-    EXPECT_EQ(PaletteColor(11), QColor(0, 255, 255));
-    EXPECT_EQ(PaletteColor(12), QColor(255, 0, 0));
-    EXPECT_EQ(PaletteColor(15), QColor(255, 255, 255));
+    const struct {
+        int index;
+        QColor colour;
+        const char *name;
+    } named[] = {
+        {Black, QColor(0, 0, 0), "Black"},
+        {Blue, QColor(0, 0, 128), "Blue"},
+        {Green, QColor(0, 128, 0), "Green"},
+        {Cyan, QColor(0, 128, 128), "Cyan"},
+        {Red, QColor(128, 0, 0), "Red"},
+        {Magenta, QColor(128, 0, 128), "Magenta"},
+        {Brown, QColor(128, 128, 0), "Brown"},
+        {LightGray, QColor(192, 192, 192), "LightGray"},
+        {DarkGray, QColor(128, 128, 128), "DarkGray"},
+        {LightBlue, QColor(0, 0, 255), "LightBlue"},
+        {LightGreen, QColor(0, 255, 0), "LightGreen"},
+        {LightCyan, QColor(0, 255, 255), "LightCyan"},
+        {LightRed, QColor(255, 0, 0), "LightRed"},
+        {LightMagenta, QColor(255, 0, 255), "LightMagenta"},
+        {Yellow, QColor(255, 255, 0), "Yellow"},
+        {White, QColor(255, 255, 255), "White"},
+    };
+    for (const auto &n : named)
+        EXPECT_EQ(PaletteColor(n.index), n.colour) << n.name;
 }
 
 TEST_F(PictureBoxTest, MapsUserCoordinatesToInnerPixels)
@@ -60,20 +80,20 @@ TEST_F(PictureBoxTest, MapsUserCoordinatesToInnerPixels)
 
 TEST_F(PictureBoxTest, BoxCornersInEitherOrderGiveTheSameBox)
 {
-    box.box({700, 300}, {100, 100}, 0);
+    box.box({700, 300}, {100, 100}, Black);
     const QImage first = box.image();
     box.clear();
-    box.box({100, 100}, {700, 300}, 0);
+    box.box({100, 100}, {700, 300}, Black);
     EXPECT_EQ(box.image(), first);
-    EXPECT_EQ(box.colorAt({400, 100}), PaletteColor(0));   // top side
-    EXPECT_EQ(box.colorAt({400, 200}), QColor(Qt::white)); // outline only
+    EXPECT_EQ(box.colorAt({400, 100}), PaletteColor(Black)); // top side
+    EXPECT_EQ(box.colorAt({400, 200}), QColor(Qt::white));   // outline only
 }
 
 TEST_F(PictureBoxTest, FilledBoxIsFilledAndEdged)
 {
-    box.fillBox({600, 400}, {200, 100}, 11);
-    EXPECT_EQ(box.colorAt({400, 250}), PaletteColor(11));
-    EXPECT_EQ(box.colorAt({200, 100}), PaletteColor(11));
+    box.fillBox({600, 400}, {200, 100}, LightCyan);
+    EXPECT_EQ(box.colorAt({400, 250}), PaletteColor(LightCyan));
+    EXPECT_EQ(box.colorAt({200, 100}), PaletteColor(LightCyan));
     EXPECT_EQ(box.colorAt({800, 250}), QColor(Qt::white));
 }
 
@@ -82,29 +102,29 @@ TEST_F(PictureBoxTest, TinyCircleLeavesADotOfTheLineWidth)
     for (int width : {1, 2}) {
         box.clear();
         box.setDrawWidth(width);
-        box.circle({500, 250}, 0.5, 12); // 0.1 pixel
-        EXPECT_EQ(countColour(QRect(95, 45, 10, 10), PaletteColor(12)), width * width)
+        box.circle({500, 250}, 0.5, LightRed); // 0.1 pixel
+        EXPECT_EQ(countColour(QRect(95, 45, 10, 10), PaletteColor(LightRed)), width * width)
             << "width " << width;
     }
 }
 
 TEST_F(PictureBoxTest, ArcFromZeroToPiIsTheUpperHalf)
 {
-    box.arc({500, 250}, 200, 1, 0, M_PI); // radius 40 pixels round (100, 50)
-    EXPECT_GT(countColour(QRect(55, 0, 90, 48), PaletteColor(1)), 50);
-    EXPECT_EQ(countColour(QRect(55, 53, 90, 47), PaletteColor(1)), 0);
-    EXPECT_EQ(box.colorAt({500, 50}), PaletteColor(1)); // top of the circle
+    box.arc({500, 250}, 200, Blue, 0, M_PI); // radius 40 pixels round (100, 50)
+    EXPECT_GT(countColour(QRect(55, 0, 90, 48), PaletteColor(Blue)), 50);
+    EXPECT_EQ(countColour(QRect(55, 53, 90, 47), PaletteColor(Blue)), 0);
+    EXPECT_EQ(box.colorAt({500, 50}), PaletteColor(Blue)); // top of the circle
 }
 
 TEST_F(PictureBoxTest, LinesAndPointsUseTheCurrentPosition)
 {
-    box.line({100, 100}, {300, 100}, 0);
+    box.line({100, 100}, {300, 100}, Black);
     EXPECT_EQ(box.currentPosition(), QPointF(300, 100));
-    box.lineTo({300, 300}, 12);
-    EXPECT_EQ(box.colorAt({300, 200}), PaletteColor(12));
-    box.point({800, 400}, 9);
+    box.lineTo({300, 300}, LightRed);
+    EXPECT_EQ(box.colorAt({300, 200}), PaletteColor(LightRed));
+    box.point({800, 400}, LightBlue);
     EXPECT_EQ(box.currentPosition(), QPointF(800, 400));
-    EXPECT_EQ(box.colorAt({800, 400}), PaletteColor(9));
+    EXPECT_EQ(box.colorAt({800, 400}), PaletteColor(LightBlue));
 }
 
 TEST_F(PictureBoxTest, PrintStartsAtTheCurrentPosition)
@@ -131,24 +151,24 @@ TEST_F(PictureBoxTest, PrintStartsAtTheCurrentPosition)
 TEST_F(PictureBoxTest, DrawingBeyondTheEdgesIsClipped)
 {
     box.setDrawWidth(1);
-    box.line({-500, 250}, {2000, 250}, 0);
-    EXPECT_EQ(box.colorAt({0, 250}), PaletteColor(0));
-    EXPECT_EQ(box.colorAt({999, 250}), PaletteColor(0));
-    box.circle({1000, 0}, 5000, 12); // far outside: nothing inside, no crash
+    box.line({-500, 250}, {2000, 250}, Black);
+    EXPECT_EQ(box.colorAt({0, 250}), PaletteColor(Black));
+    EXPECT_EQ(box.colorAt({999, 250}), PaletteColor(Black));
+    box.circle({1000, 0}, 5000, LightRed); // far outside: nothing inside, no crash
     EXPECT_EQ(box.image().size(), QSize(200, 100));
 }
 
 TEST_F(PictureBoxTest, DrawingPersistsAndShowsWhenFirstShown)
 {
-    box.fillBox({0, 0}, {200, 100}, 12); // drawn while hidden
+    box.fillBox({0, 0}, {200, 100}, LightRed); // drawn while hidden
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     const QImage shown = box.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(10, 10), PaletteColor(12));
+    EXPECT_EQ(shown.pixelColor(10, 10), PaletteColor(LightRed));
     EXPECT_EQ(shown.pixelColor(150, 60), QColor(Qt::white));
     box.hide();
     box.show();
-    EXPECT_EQ(box.grab().toImage().pixelColor(10, 10), PaletteColor(12));
+    EXPECT_EQ(box.grab().toImage().pixelColor(10, 10), PaletteColor(LightRed));
 }
 
 // Records the rectangles that reach paintEvent.
@@ -170,7 +190,7 @@ TEST_F(PictureBoxTest, RepaintsOnlyTheTouchedRectangle)
     QApplication::processEvents();
     PaintSpy spy;
     box.installEventFilter(&spy);
-    box.line({100, 250}, {300, 250}, 0); // a horizontal line, one pixel high
+    box.line({100, 250}, {300, 250}, Black); // a horizontal line, one pixel high
     QApplication::processEvents();
     box.removeEventFilter(&spy);
     const QRect r = spy.painted.boundingRect();
@@ -204,7 +224,7 @@ class Replay : public PictureBoxTest, public ::testing::WithParamInterface<DrawC
 // the screen's scale factor (the suite runs once more at 2x, QT_SCALE_FACTOR=2).
 TEST_P(Replay, EqualsDirectDrawing)
 {
-    box.fillBox({100, 50}, {900, 450}, 11);
+    box.fillBox({100, 50}, {900, 450}, LightCyan);
     GetParam().draw(box);
     const qreal dpr = box.devicePixelRatioF();
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
@@ -223,41 +243,42 @@ INSTANTIATE_TEST_SUITE_P(
     Operations, Replay,
     ::testing::Values(DrawCase{"Line",
                                [](PictureBox &b) {
-                                   b.line({10, 10}, {990, 480}, 12);
+                                   b.line({10, 10}, {990, 480}, LightRed);
                                }},
                       DrawCase{"WideLineTo",
                                [](PictureBox &b) {
                                    b.setDrawWidth(3);
-                                   b.line({10, 400}, {500, 100}, 1);
-                                   b.lineTo({900, 420}, 12);
+                                   b.line({10, 400}, {500, 100}, Blue);
+                                   b.lineTo({900, 420}, LightRed);
                                }},
                       DrawCase{"Box",
                                [](PictureBox &b) {
-                                   b.box({800, 400}, {200, 100}, 0);
+                                   b.box({800, 400}, {200, 100}, Black);
                                }},
                       DrawCase{"FilledBox",
                                [](PictureBox &b) {
-                                   b.fillBox({300, 120}, {700, 330}, 9);
+                                   b.fillBox({300, 120}, {700, 330}, LightBlue);
                                }},
                       DrawCase{"Circle",
                                [](PictureBox &b) {
-                                   b.circle({500, 250}, 200, 0);
+                                   b.circle({500, 250}, 200, Black);
                                }},
                       DrawCase{
                           "SubPixelCircles",
                           [](PictureBox &b) {
+                              static constexpr int colours[] = {LightRed, LightBlue};
                               for (int i = 0; i < 200; ++i)
-                                  b.circle({float(i * 4.9), float(i * 2.3)}, 1, i % 2 ? 9 : 12);
+                                  b.circle({float(i * 4.9), float(i * 2.3)}, 1, colours[i % 2]);
                           }},
                       DrawCase{"Arc",
                                [](PictureBox &b) {
-                                   b.arc({500, 450}, 300, 1, 0, M_PI);
+                                   b.arc({500, 450}, 300, Blue, 0, M_PI);
                                }},
                       DrawCase{"Points",
                                [](PictureBox &b) {
                                    b.setDrawWidth(2);
                                    for (int i = 0; i < 50; ++i)
-                                       b.point({i * 20.0 + 0.3, 250.7}, 12);
+                                       b.point({i * 20.0 + 0.3, 250.7}, LightRed);
                                }},
                       DrawCase{"Print",
                                [](PictureBox &b) {
@@ -267,15 +288,15 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawCase{"ClearThenDraw",
                                [](PictureBox &b) {
                                    b.clear();
-                                   b.line({0, 0}, {1000, 500}, 0);
+                                   b.line({0, 0}, {1000, 500}, Black);
                                }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PictureBoxTest, DisplayListCountsWhatWasDrawnSinceTheLastClear)
 {
     EXPECT_EQ(box.operationCount(), 0u);
-    box.line({0, 0}, {10, 10}, 0);
-    box.circle({5, 5}, 1, 12);
+    box.line({0, 0}, {10, 10}, Black);
+    box.circle({5, 5}, 1, LightRed);
     box.setCurrentPosition({1, 1});
     box.print(QStringLiteral("x"));
     EXPECT_EQ(box.operationCount(), 3u);
@@ -287,15 +308,15 @@ TEST_F(PictureBoxTest, DisplayListCountsWhatWasDrawnSinceTheLastClear)
 // as the zoom makes them.
 TEST_F(PictureBoxTest, ZoomDrawsTheListAgainAtTheNewSize)
 {
-    box.line({0, 250}, {1000, 250}, 12);
+    box.line({0, 250}, {1000, 250}, LightRed);
     box.setZoom(2);
     box.setGeometry(0, 0, 404, 204);
     EXPECT_EQ(box.image().size(), (QSizeF(400, 200) * box.devicePixelRatioF()).toSize());
-    EXPECT_EQ(box.colorAt({500, 250}), PaletteColor(12));
+    EXPECT_EQ(box.colorAt({500, 250}), PaletteColor(LightRed));
     // Two pixels wide at 2x: the rows above and below the centre are red too, not blended.
     const QPointF centre = box.toPixel({500, 250}) * box.devicePixelRatioF();
     const int redRows =
-        countColour(QRect(int(centre.x()), int(centre.y()) - 6, 1, 13), PaletteColor(12));
+        countColour(QRect(int(centre.x()), int(centre.y()) - 6, 1, 13), PaletteColor(LightRed));
     EXPECT_EQ(redRows, 2 * int(box.devicePixelRatioF()));
 }
 

@@ -113,7 +113,7 @@ TEST(RhunelBands, CtrlBTogglesTheBandOfTheExpectedHistogram)
     batchkeys::prepare(form);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     const QImage described = form.Picture2->image();
-    const QColor band = common::PaletteColor(1);
+    const QColor band = common::PaletteColor(common::palette::Blue);
     EXPECT_EQ(testutil::pixelsOf(form.Picture2, band), 0);
     form.Picture1->setFocus();
     batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <ostream>
 
 namespace {
 
@@ -113,13 +115,6 @@ TEST(CoherentDensity, SameShareOverTheAngleAndOverTheMomentumTransfer)
     }
 }
 
-TEST(TrackPlot, TracksEndTwoHundredUnitsFromTheInteractionPoint)
-{
-    EXPECT_EQ(rhunel::trackEnd(1, 0), QPointF(100, 300));  // forward: left
-    EXPECT_EQ(rhunel::trackEnd(0, 1), QPointF(300, 100));  // 90 degrees: up
-    EXPECT_EQ(rhunel::trackEnd(-1, 0), QPointF(500, 300)); // back: right
-}
-
 TEST(UsableEnergies, StrictlyInsideTheGrid)
 {
     const common::MaterialTable t = synthetic::table();
@@ -127,5 +122,43 @@ TEST(UsableEnergies, StrictlyInsideTheGrid)
     EXPECT_DOUBLE_EQ(r.lowKeV, 12.4 * 0.02);
     EXPECT_DOUBLE_EQ(r.highKeV, 124.0);
 }
+
+struct EntryCase {
+    const char *name;
+    const char *typed;
+    rhunel::EnergyEntry::Verdict verdict;
+    double keV = 0; // as read
+};
+void PrintTo(const EntryCase &c, std::ostream *os) { *os << c.name; }
+
+class EnergyEntryTest : public ::testing::TestWithParam<EntryCase> {};
+
+// The verdict, the energy read and the usable range the warning quotes.
+TEST_P(EnergyEntryTest, ReadAndJudgedAgainstTheGrid)
+{
+    const EntryCase &c = GetParam();
+    const common::MaterialTable t = synthetic::table();
+    const rhunel::EnergyEntry e =
+        rhunel::readEnergyEntry(QString::fromUtf8(c.typed), t.MomentumTransfer);
+    EXPECT_EQ(e.verdict, c.verdict);
+    EXPECT_DOUBLE_EQ(e.energy, c.keV);
+    EXPECT_DOUBLE_EQ(e.usable.lowKeV, 12.4 * 0.02);
+    EXPECT_DOUBLE_EQ(e.usable.highKeV, 124.0);
+}
+
+using V = rhunel::EnergyEntry::Verdict;
+INSTANTIATE_TEST_SUITE_P(Cases, EnergyEntryTest,
+                         ::testing::Values(EntryCase{"Twenty", "20", V::Run, 20},
+                                           EntryCase{"Empty", "", V::Empty},
+                                           EntryCase{"WithUnit", "30keV", V::Run, 30},
+                                           EntryCase{"JustBelowTheTop", "123.5", V::Run, 123.5},
+                                           EntryCase{"AboveTheTop", "500", V::OutOfRange, 500},
+                                           EntryCase{"BelowTheBottom", "0.2", V::OutOfRange, 0.2},
+                                           EntryCase{"Zero", "0", V::OutOfRange},
+                                           EntryCase{"Blanks", "   ", V::OutOfRange},
+                                           EntryCase{"Negative", "-20", V::OutOfRange, -20},
+                                           EntryCase{"TooLargeForADouble", "1e999", V::OutOfRange,
+                                                     std::numeric_limits<double>::infinity()}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

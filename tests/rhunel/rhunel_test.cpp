@@ -5,6 +5,7 @@
 #include "rhunel/form1.h"
 #include "rhunel/form2.h"
 #include "rhunel/form3.h"
+#include "rhunel/plot.h"
 #include "tests/rhunel/synthetictable.h"
 
 #include <QApplication>
@@ -25,10 +26,10 @@ using common::PaletteColor;
 
 namespace {
 
-const QColor LightRed = PaletteColor(12);
-const QColor LightBlue = PaletteColor(9);
-const QColor Blue = PaletteColor(1);
-const QColor LightCyan = PaletteColor(11);
+const QColor LightRed = PaletteColor(common::palette::LightRed);
+const QColor LightBlue = PaletteColor(common::palette::LightBlue);
+const QColor Blue = PaletteColor(common::palette::Blue);
+const QColor LightCyan = PaletteColor(common::palette::LightCyan);
 
 std::int64_t histogramTotal(const rhunel::Module2 &m)
 {
@@ -100,7 +101,7 @@ TEST_F(Form1Test, BatchDrawsTracksHistogramAndCurve)
         std::max_element(m().Results.AngleHistogram.begin() + 1, m().Results.AngleHistogram.end());
     const int hBin = int(h - m().Results.AngleHistogram.begin());
     EXPECT_EQ(form.Picture2->colorAt({4.0 * hBin + 198, 50}), LightRed);
-    EXPECT_EQ(form.Picture2->colorAt({200, 300}), PaletteColor(0)); // frame
+    EXPECT_EQ(form.Picture2->colorAt({200, 300}), PaletteColor(common::palette::Black)); // frame
 }
 
 TEST_F(Form1Test, EachClickAddsFiveHundred)
@@ -192,6 +193,9 @@ TEST_P(EnergyTest, RunsAtItsReadingOrIsRefused)
     EXPECT_TRUE(box.text.contains(QString::number(range.lowKeV, 'g', 6))) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(QString::number(range.highKeV, 'g', 6)));
     EXPECT_TRUE(box.text.contains(QStringLiteral("keV")));
+    EXPECT_EQ(box.text, QStringLiteral("  Photon energy: above %1 keV and below %2 keV  ")
+                            .arg(QString::number(range.lowKeV, 'g', 6),
+                                 QString::number(range.highKeV, 'g', 6)));
     // Nothing else changed.
     EXPECT_TRUE(form.Text1->isEnabled());
     EXPECT_EQ(form.Text1->text(), text);
@@ -313,7 +317,7 @@ TEST_F(Form1Test, TracksEndWhereTheirAngleSays)
     for (const auto &t : tracks) {
         form.module().DrawTrackFrame();
         const QPointF beyond =
-            rhunel::trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
+            rhunel::plot::trackEnd(t.c, t.s) * 1.0 + (t.nearEnd - QPointF(300, 300)) * 0.02;
         if (t.c != -1) { // straight back runs along the beam, which is red anyway
             EXPECT_NE(form.Picture1->colorAt(t.nearEnd), LightRed) << t.c;
         }

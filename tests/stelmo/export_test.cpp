@@ -7,6 +7,7 @@
 #include "common/gui/statswindow.h"
 #include "stelmo/form1.h"
 #include "stelmo/physics.h"
+#include "stelmo/plot.h"
 #include "tests/exportcheck.h"
 #include "tests/stelmo/tissuetable.h"
 
@@ -185,7 +186,7 @@ TEST_F(StelmoExports, WindowPictureAsPngIsTwiceItsSizeAndAsSvgIsVector)
     // The first track, where the window shows it, is in the picture too.
     const QPointF inner = form.Picture1->toPixel({205, 0}) + QPointF(2, 2);
     const QPoint at = form.Picture1->mapTo(&form, inner.toPoint()) * 2 + QPoint(1, 1);
-    EXPECT_EQ(png.pixelColor(at), common::PaletteColor(12));
+    EXPECT_EQ(png.pixelColor(at), common::PaletteColor(common::palette::LightRed));
 
     const QString svgPath = dir.filePath(QStringLiteral("w.svg"));
     ASSERT_EQ(common::saveWindowPicture(form, svgPath), QString());
@@ -260,7 +261,7 @@ TEST_F(StelmoExports, ZoomInTwiceAndBackKeepsTextsAndPlots)
     EXPECT_EQ(form.Text4->text(), texts[3]);
     EXPECT_FALSE(form.Text1->isEnabled());
     // The plot at 125 % shows the same drawing: the first track, the slab, the frame.
-    EXPECT_EQ(form.Picture1->colorAt({205, 0}), common::PaletteColor(12));
+    EXPECT_EQ(form.Picture1->colorAt({205, 0}), common::PaletteColor(common::palette::LightRed));
     EXPECT_EQ(form.Picture1->colorAt({600, 200}).rgb(),
               tracks.pixel(tracks.width() / 2, 200 * tracks.height() / 430));
     batchkeys::press(&form, Qt::Key_0, Qt::ControlModifier);
@@ -341,7 +342,7 @@ TEST(StelmoBands, CtrlBTogglesTheBandAboutTheLaw)
     batchkeys::prepare(form);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     const QImage described = form.Picture2->image();
-    const QColor band = common::PaletteColor(9);
+    const QColor band = common::PaletteColor(common::palette::LightBlue);
     EXPECT_EQ(testutil::pixelsOf(form.Picture2, band), 0);
     form.Picture1->setFocus();
     batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
@@ -350,7 +351,7 @@ TEST(StelmoBands, CtrlBTogglesTheBandAboutTheLaw)
     const double mu = stelmo::attenuationCoefficient(form.module().table(), 100);
     const double t = std::exp(-mu * 10), sigma = stelmo::transmittanceSigma(t, 400);
     for (double edge : {t + 2 * sigma, t - 2 * sigma})
-        EXPECT_EQ(form.Picture2->colorAt({400, stelmo::transmittanceY(edge)}), band) << edge;
+        EXPECT_EQ(form.Picture2->colorAt({400, stelmo::plot::transmittanceY(edge)}), band) << edge;
     batchkeys::press(&form, Qt::Key_B, Qt::ControlModifier);
     EXPECT_TRUE(form.Picture2->image() == described);
     form.hide();

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -117,16 +118,46 @@ TEST(FreePath, ZeroDrawIsRepeated)
     EXPECT_EQ(random.ShortLagIndex, twin.ShortLagIndex);
 }
 
-TEST(TransmittanceScale, DecadesAndBottomLine)
+TEST(SampledTransmittance, EachBinOverTheFirst)
 {
-    EXPECT_NEAR(stelmo::transmittanceY(1.0), 35.53, 0.01);
-    EXPECT_NEAR(stelmo::transmittanceY(0.1), 173.69, 0.01);
-    EXPECT_NEAR(stelmo::transmittanceY(0.01), 311.84, 0.01);
-    EXPECT_DOUBLE_EQ(stelmo::transmittanceY(1.0 / 1000.0), 450.0);
-    EXPECT_DOUBLE_EQ(stelmo::transmittanceY(1.0 / 4000.0), 450.0);
-    EXPECT_DOUBLE_EQ(stelmo::lawLineEndX(0.2), 891.0);
-    EXPECT_GT(stelmo::lawLineEndX(0.17), 1000.0); // cut off at the box's right edge
+    stelmo::DepthBins bins{};
+    bins[1] = 400;
+    bins[2] = 300;
+    bins[3] = 100;
+    bins[400] = 1;
+    const stelmo::DepthTransmittance t = stelmo::sampledTransmittance(bins);
+    EXPECT_EQ(t[1], 1.0);
+    EXPECT_EQ(t[2], 0.75);
+    EXPECT_EQ(t[3], 0.25);
+    EXPECT_EQ(t[4], 0.0); // nobody got that far
+    EXPECT_EQ(t[400], 1.0 / 400);
 }
+
+TEST(SampledTransmittance, NoPhotonsYetIsNaNEverywhere)
+{
+    const stelmo::DepthTransmittance t = stelmo::sampledTransmittance(stelmo::DepthBins{});
+    for (int k = 1; k <= stelmo::BinCount; ++k)
+        EXPECT_TRUE(std::isnan(t[static_cast<size_t>(k)])) << k;
+}
+
+// The band about exp(−μd): T ∓ 2√(T(1−T)/N) every 0.1 cm, not cut to 0..1.
+TEST(LawBand, TwoBinomialSigmasAboutTheLaw)
+{
+    const double mu = 0.2;
+    const std::vector<stelmo::BandPoint> band = stelmo::lawBand(mu, 400);
+    ASSERT_EQ(band.size(), std::size_t(stelmo::BinCount));
+    EXPECT_EQ(band.front().depthCm, 0.0);
+    EXPECT_EQ(band.front().lower, 1.0); // σ = 0 at T = 1
+    EXPECT_EQ(band.front().upper, 1.0);
+    EXPECT_DOUBLE_EQ(band[100].depthCm, 10.0);
+    const double t = std::exp(-2.0), sigma = std::sqrt(t * (1 - t) / 400);
+    EXPECT_DOUBLE_EQ(band[100].lower, t - 2 * sigma);
+    EXPECT_DOUBLE_EQ(band[100].upper, t + 2 * sigma);
+    EXPECT_DOUBLE_EQ(band.back().depthCm, 39.9);
+    EXPECT_LT(band.back().lower, 0.0); // deep down two σ reach below nothing
+}
+
+TEST(LawBand, NoneBeforeAnyPhoton) { EXPECT_TRUE(stelmo::lawBand(0.2, 0).empty()); }
 
 // The fraction a screen reader hears: the bin nearest 1/μ, kept inside the slab.
 struct MeanPathCase {
@@ -165,7 +196,7 @@ struct EnergyCase {
     const char *name;
     const char *typed;
     EnergyEntry::Verdict verdict;
-    double energy = 0;
+    double keV = 0; // runs at this energy; refused: the number read from the text
     bool capped = false;
     // Named in test output, instead of a dump of the bytes.
     friend std::ostream &operator<<(std::ostream &os, const EnergyCase &c) { return os << c.name; }
@@ -178,17 +209,23 @@ TEST_P(EnergyTexts, ReadCappedOrRefused)
     const EnergyCase &c = GetParam();
     const EnergyEntry e = stelmo::readEnergyEntry(QString::fromUtf8(c.typed), tissueTable());
     EXPECT_EQ(e.verdict, c.verdict);
-    if (c.verdict == EnergyEntry::Verdict::Run) {
-        EXPECT_DOUBLE_EQ(e.energy, c.energy);
+    switch (c.verdict) {
+    case EnergyEntry::Verdict::Run:
+        EXPECT_DOUBLE_EQ(e.energy, c.keV);
         EXPECT_EQ(e.capped, c.capped);
         EXPECT_TRUE(std::isfinite(e.mu) && e.mu > 0);
-        EXPECT_TRUE(e.warning.isEmpty());
-    } else if (c.verdict == EnergyEntry::Verdict::Empty) {
-        EXPECT_EQ(e.warning, QStringLiteral("Input Photon energy"));
-    } else {
-        // Says what is wrong and what to enter.
-        EXPECT_TRUE(e.warning.contains(QStringLiteral("keV"))) << e.warning.toStdString();
-        EXPECT_TRUE(e.warning.contains(QStringLiteral("Input Photon energy")));
+        break;
+    case EnergyEntry::Verdict::Empty: break;
+    case EnergyEntry::Verdict::NotPositive:
+        // The warning quotes what the text read as.
+        EXPECT_DOUBLE_EQ(e.typed, c.keV);
+        break;
+    case EnergyEntry::Verdict::NoCoefficient:
+        // The warning quotes the energy, what came out as μ and the table's first energy.
+        EXPECT_DOUBLE_EQ(e.energy, c.keV);
+        EXPECT_FALSE(std::isfinite(e.mu) && e.mu > 0);
+        EXPECT_EQ(e.lowestKeV, TissueRows[0].keV);
+        break;
     }
 }
 
@@ -197,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, EnergyTexts,
     ::testing::Values(EnergyCase{"Default", "100", V::Run, 100}, EnergyCase{"Empty", "", V::Empty},
                       EnergyCase{"FullWidthDigits", "１００", V::Run, 100},
-                      EnergyCase{"FullWidthPointAndMinus", "－３０．５", V::NotPositive},
+                      EnergyCase{"FullWidthPointAndMinus", "－３０．５", V::NotPositive, -30.5},
                       EnergyCase{"FullWidthDecimal", "３０．５", V::Run, 30.5},
                       EnergyCase{"UnitAfterDigits", "30keV", V::Run, 30},
                       EnergyCase{"BlankBetweenDigits", "2 5", V::Run, 25},
@@ -210,10 +247,11 @@ INSTANTIATE_TEST_SUITE_P(
                       EnergyCase{"NoNumber", "abc", V::NotPositive},
                       EnergyCase{"Zero", "0", V::NotPositive},
                       EnergyCase{"NegativeZero", "-0", V::NotPositive},
-                      EnergyCase{"Negative", "-5", V::NotPositive},
-                      EnergyCase{"NegativeOverflow", "-1e400", V::NotPositive},
+                      EnergyCase{"Negative", "-5", V::NotPositive, -5},
+                      EnergyCase{"NegativeOverflow", "-1e400", V::NotPositive,
+                                 -std::numeric_limits<double>::infinity()},
                       EnergyCase{"Underflow", "1e-400", V::NotPositive},
-                      EnergyCase{"TinyEnergyOverflowsMu", "1e-300", V::NoCoefficient}),
+                      EnergyCase{"TinyEnergyOverflowsMu", "1e-300", V::NoCoefficient, 1e-300}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(EnergyTexts, NoRowAboveIsRefused)
@@ -222,7 +260,9 @@ TEST(EnergyTexts, NoRowAboveIsRefused)
     table.RowCount = 9; // rows up to 100 keV only: a file that breaks the 1000 keV rule
     const EnergyEntry e = stelmo::readEnergyEntry(QStringLiteral("500"), table);
     EXPECT_EQ(e.verdict, EnergyEntry::Verdict::NoCoefficient);
-    EXPECT_TRUE(e.warning.contains(QStringLiteral("500 keV")));
+    EXPECT_EQ(e.energy, 500.0);
+    EXPECT_TRUE(std::isnan(e.mu));
+    EXPECT_EQ(e.lowestKeV, TissueRows[0].keV);
 }
 
 } // namespace

@@ -28,10 +28,10 @@ using common::PaletteColor;
 
 namespace {
 
-const QColor LightRed = PaletteColor(12);
-const QColor LightCyan = PaletteColor(11);
-const QColor Blue = PaletteColor(1);
-const QColor Black = PaletteColor(0);
+const QColor LightRed = PaletteColor(common::palette::LightRed);
+const QColor LightCyan = PaletteColor(common::palette::LightCyan);
+const QColor Blue = PaletteColor(common::palette::Blue);
+const QColor Black = PaletteColor(common::palette::Black);
 const QColor White(Qt::white);
 
 // What a batch must produce, worked out here from the generator and the table's rows
@@ -330,6 +330,51 @@ TEST_F(Form1Test, EmptyWarningIsExactlyTheShortText)
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     EXPECT_EQ(seen.text, QStringLiteral("Input Photon energy"));
 }
+
+// The refusals in full: what the text read as (at most 40 characters of it quoted), or
+// the energy, μ and the material file's range.
+struct WarningCase {
+    const char *name;
+    const char *typed;
+    const char *says; // %1: the material's file, when it is named
+    bool namesFile = false;
+    // Named in test output, instead of a dump of the bytes.
+    friend std::ostream &operator<<(std::ostream &os, const WarningCase &c) { return os << c.name; }
+};
+
+class EnergyWarning : public Form1Test, public ::testing::WithParamInterface<WarningCase> {};
+
+TEST_P(EnergyWarning, QuotesTheReadingInFull)
+{
+    const WarningCase &c = GetParam();
+    form.Text1->setText(QString::fromUtf8(c.typed));
+    testutil::MessageCatcher seen;
+    seen.arm();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    const QString says = QString::fromUtf8(c.says);
+    EXPECT_EQ(seen.text, c.namesFile
+                             ? says.arg(QString::fromLatin1(form.module().material().fileName))
+                             : says);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EnergyWarning,
+    ::testing::Values(
+        WarningCase{"Zero", "0",
+                    "The photon energy must be greater than 0 keV (\"0\" reads as 0 keV).\n"
+                    "Input Photon energy in keV, for example 100."},
+        WarningCase{"NegativeWithUnit", "-20keV",
+                    "The photon energy must be greater than 0 keV (\"-20keV\" reads as -20 keV).\n"
+                    "Input Photon energy in keV, for example 100."},
+        WarningCase{"LongTextCut", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz",
+                    "The photon energy must be greater than 0 keV "
+                    "(\"abcdefghijklmnopqrstuvwxyzabcdefghijklmn\" reads as 0 keV).\n"
+                    "Input Photon energy in keV, for example 100."},
+        WarningCase{"MuOverflows", "1e-300",
+                    "%1 gives no usable attenuation coefficient at 1e-300 keV (μ = inf).\n"
+                    "Input Photon energy in keV from 10 to 999.",
+                    true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Form1Test, ResetEmptiesResultsButTheGeneratorRunsOn)
 {
