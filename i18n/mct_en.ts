@@ -60,6 +60,17 @@
     </message>
 </context>
 <context>
+    <name>common::BatchWindow</name>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>GO</translation>
+    </message>
+</context>
+<context>
     <name>common::ContextMenu</name>
     <message>
         <source>次のバッチを実行(&amp;G)</source>
@@ -569,10 +580,6 @@
         <translation>Mean scattering angle [°]</translation>
     </message>
     <message>
-        <source>Continue</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
         <source>散乱光子の飛跡</source>
         <translation>Tracks of the scattered photons</translation>
     </message>
@@ -835,10 +842,6 @@ Enter the photon energy in keV from %4 to 999.</translation>
     <message>
         <source>平均行程 [cm]</source>
         <translation>Mean path [cm]</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continue</translation>
     </message>
     <message>
         <source>光子の飛跡</source>

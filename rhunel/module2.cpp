@@ -38,13 +38,6 @@ void Module2::Initialize(const common::MaterialTable &table)
     CurveReady = 0;
 }
 
-void Module2::useMaterial(const common::Material &material, const common::MaterialTable &table)
-{
-    Material = &material;
-    takeTable(table);
-    clearResults();
-}
-
 void Module2::takeTable(const common::MaterialTable &table)
 {
     MomentumTransfer = table.MomentumTransfer;

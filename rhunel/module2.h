@@ -58,9 +58,6 @@ public:
 
     // Pi, the generator, the form-factor table, the empty histogram.
     void Initialize(const common::MaterialTable &table) override;
-    // Another material: its form-factor table and name; the results are cleared (the
-    // reference curve too), the generator runs on where it was.
-    void useMaterial(const common::Material &material, const common::MaterialTable &table) override;
     void DrawTrackFrame() override;
     void DrawTrack(double cosTheta, double sinTheta);
     void DrawAngularPlot();
@@ -81,7 +78,6 @@ public:
                                    Results.AngleSquareSum});
     }
     std::int64_t photonCount() const override { return Results.PhotonCount; }
-    const common::Material &material() const override { return *Material; }
 
     double Pi = 0;
     double PhotonEnergy = 0; // keV
@@ -91,13 +87,11 @@ public:
     Column MomentumTransfer{}; // 1/angstrom
     Column CumulativeWeight{};
     Column FormFactor{};
-    const common::Material *Material = &common::defaultMaterial();
     Curve ReferenceCurve{};
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
 
 private:
-    // The form-factor blocks of a material file: at start-up and for another material.
-    void takeTable(const common::MaterialTable &table);
+    void takeTable(const common::MaterialTable &table) override;
     Module2Controls controls_;
     // The running batch's own copy of the histogram and sums, counted on from the
     // results and handed back to them at the batch's end.

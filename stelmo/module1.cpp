@@ -39,13 +39,6 @@ void Module1::Initialize(const common::MaterialTable &table)
     Results = {};
 }
 
-void Module1::useMaterial(const common::Material &material, const common::MaterialTable &table)
-{
-    Material = &material;
-    takeTable(table);
-    clearResults();
-}
-
 void Module1::takeTable(const common::MaterialTable &table)
 {
     RowCount = table.RowCount;

@@ -61,9 +61,6 @@ public:
 
     // Seeds the generator, takes the attenuation rows and empties counts and bins.
     void Initialize(const common::MaterialTable &table) override;
-    // Another material: its attenuation rows and name; the results are cleared, the
-    // generator runs on where it was.
-    void useMaterial(const common::Material &material, const common::MaterialTable &table) override;
     // One batch at PhotonEnergy with μ already checked finite and positive, for the
     // pacer to run: its tracks drawn one by one, its counts added to Results at its end.
     // Cancelled on the way, it adds nothing.
@@ -79,18 +76,15 @@ public:
     common::MaterialTable table() const;
     common::CsvTable resultsCsv() const override;
     std::int64_t photonCount() const override { return Results.PhotonCount; }
-    const common::Material &material() const override { return *Material; }
 
     common::RandomGenerator Random{common::RandomGenerator::Divisor::Tenth};
     double PhotonEnergy = 0.0; // keV
     Module1Results Results;
     int RowCount = 0;
     common::AttenuationRows AttenuationTable{}; // [1..37][1..3 1/cm, 4 keV]
-    const common::Material *Material = &common::defaultMaterial();
 
 private:
-    // The attenuation rows of a material file: at start-up and for another material.
-    void takeTable(const common::MaterialTable &table);
+    void takeTable(const common::MaterialTable &table) override;
     Module1Controls controls_;
     // The running batch's μ and its own copy of the sums and bins, counted on from the
     // results and handed back to them at the batch's end.

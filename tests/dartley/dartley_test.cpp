@@ -65,13 +65,14 @@ TEST_F(Form1Test, StartsWithFrameAndFormulaButNoPoints)
 {
     EXPECT_EQ(form.Command1->text(), QStringLiteral("GO"));
     EXPECT_TRUE(form.Text1->text().isEmpty());
-    EXPECT_EQ(pixelsOf(PaletteColor(12)), 0);
-    EXPECT_EQ(pixelsOf(PaletteColor(9)), 0);
+    EXPECT_EQ(pixelsOf(PaletteColor(common::palette::LightRed)), 0);
+    EXPECT_EQ(pixelsOf(PaletteColor(common::palette::LightBlue)), 0);
     common::PictureBox *p = form.Picture1;
     for (QPointF onFrame :
          {QPointF(-300, 0), QPointF(0, 300), QPointF(-500, -200), QPointF(200, 500),
           QPointF(500, 0), QPointF(0, -500), QPointF(200, 610)})
-        EXPECT_EQ(p->colorAt(onFrame), PaletteColor(0)) << onFrame.x() << "," << onFrame.y();
+        EXPECT_EQ(p->colorAt(onFrame), PaletteColor(common::palette::Black))
+            << onFrame.x() << "," << onFrame.y();
     EXPECT_EQ(p->colorAt({250, 250}), QColor(Qt::white));
     // The formula's texts sit below the square.
     int dark = 0;
@@ -88,11 +89,12 @@ TEST_F(Form1Test, FirstPointsAreHitsInLightRed)
     click(form.Command1);
     for (QPointF at : {QPointF(246.09375, 373.046875), QPointF(410.888671875, 179.6875),
                        QPointF(339.84375, 339.2333984375), QPointF(474.9755859375, 98.20556640625)})
-        EXPECT_EQ(form.Picture1->colorAt(at), PaletteColor(12)) << at.x() << "," << at.y();
+        EXPECT_EQ(form.Picture1->colorAt(at), PaletteColor(common::palette::LightRed))
+            << at.x() << "," << at.y();
     // A thousand dots, red inside and blue outside, without clearing the frame.
-    EXPECT_GT(pixelsOf(PaletteColor(12)), 600);
-    EXPECT_GT(pixelsOf(PaletteColor(9)), 150);
-    EXPECT_EQ(form.Picture1->colorAt({-300, 0}), PaletteColor(0));
+    EXPECT_GT(pixelsOf(PaletteColor(common::palette::LightRed)), 600);
+    EXPECT_GT(pixelsOf(PaletteColor(common::palette::LightBlue)), 150);
+    EXPECT_EQ(form.Picture1->colorAt({-300, 0}), PaletteColor(common::palette::Black));
 }
 
 TEST_F(Form1Test, ResetRepeatsTheFirstBatchAndKeepsTheCaption)
@@ -105,7 +107,7 @@ TEST_F(Form1Test, ResetRepeatsTheFirstBatchAndKeepsTheCaption)
     EXPECT_TRUE(form.Text2->text().isEmpty());
     EXPECT_TRUE(form.Text3->text().isEmpty());
     EXPECT_EQ(form.Command1->text(), QStringLiteral("Continue"));
-    EXPECT_EQ(pixelsOf(PaletteColor(12)), 0);
+    EXPECT_EQ(pixelsOf(PaletteColor(common::palette::LightRed)), 0);
     click(form.Command1);
     EXPECT_EQ(form.Text1->text(), QStringLiteral("3.02000"));
     EXPECT_EQ(form.Text2->text(), QStringLiteral("1000"));
@@ -243,7 +245,7 @@ TEST(Dartley, TitleWindowComesFirstAndHandsOverToAPlotAlreadyDrawn)
     const QPoint axis =
         (main->Picture1->toPixel({-300, 0}) + QPointF(main->Picture1->innerRect().topLeft()))
             .toPoint();
-    EXPECT_EQ(shown.pixelColor(axis), PaletteColor(0));
+    EXPECT_EQ(shown.pixelColor(axis), PaletteColor(common::palette::Black));
     EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("  π = 3.14159265358979")));
     EXPECT_EQ(main->windowTitle().size(), 53);
     // The diagram is drawn: both hatch colours and black outlines on white.
