@@ -77,8 +77,12 @@ void Pacer::start(int count, Batch batch, std::function<void()> done)
     done_ = 0;
     Q_EMIT stateChanged();
     // The first photon at once, then back to the loop: the window shows the batch
-    // begun (GO locked, μ, the first track) before anything else runs.
-    advance(0);
+    // begun (GO locked, μ, the first track) before anything else runs. Started from
+    // the end of another run (inside a step), it begins at the next turn instead.
+    if (advancing_)
+        wake();
+    else
+        advance(0);
 }
 
 void Pacer::finishRun()

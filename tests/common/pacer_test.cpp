@@ -238,4 +238,17 @@ TEST(Stepping, AtNormalPaceTheLoopTurnsBetweenPhotons)
     EXPECT_GT(turnsWithNoPhoton, 0);
 }
 
+// A run started by the end of the one before (its done()) still runs: it begins at
+// the loop's next turn rather than inside the step that ended the first.
+TEST(Stepping, ARunStartedWhenTheLastEndsRunsToo)
+{
+    common::Pacer pacer(2);
+    pacer.setPace(Pace::Fast);
+    Recorder first, second;
+    pacer.start(1, first.batch(), [&] { pacer.start(1, second.batch(), second.done()); });
+    runLoop(pacer, second, [&](int turn) { return turn < 200 && !second.parts.contains("done"); });
+    EXPECT_EQ(first.parts, QStringList({"b", "1", "2", "e"}));
+    EXPECT_EQ(second.parts, QStringList({"b", "1", "2", "e", "done"}));
+}
+
 } // namespace
