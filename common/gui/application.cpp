@@ -43,11 +43,20 @@ void endProgram()
     QCoreApplication::exit(0);
 }
 
+namespace {
+// A box with one OK button, titled with the program's name, gone once answered.
+QMessageBox *messageBox(QMessageBox::Icon icon, QWidget *parent, const QString &text)
+{
+    auto *box =
+        new QMessageBox(icon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+} // namespace
+
 void showWarning(QWidget *parent, const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), text,
-                                QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = messageBox(QMessageBox::Warning, parent, text);
     // The window takes the keyboard back, window manager or not.
     QPointer<QWidget> window = parent ? parent->window() : nullptr;
     QObject::connect(box, &QDialog::finished, box, [window] {
@@ -71,9 +80,7 @@ bool readMaterialFor(QWidget *window, const MaterialFileReader &reader, const Ma
 
 void failStartup(QWidget *parent, const QString &report)
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(), report,
-                                QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = messageBox(QMessageBox::Critical, parent, report);
     // Every window waits for the report: the program ends once it has been read.
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(1); });

@@ -42,8 +42,11 @@ void BatchWindow::setUp(const Setup &setup)
         if (module_->photonCount() > 0 && !pacer_.running())
             module_->redrawResults();
     });
-    menu_->addStatistics(*stats_, {stats_, setup.exportStem + QStringLiteral("-statistics"),
-                                   [this] { return module_->resultsCsv(); }});
+    // The statistics window's plot exports under its own name, with the same results.
+    ExportSource statistics = exports;
+    statistics.window = stats_;
+    statistics.stem += QStringLiteral("-statistics");
+    menu_->addStatistics(*stats_, statistics);
     menu_->addLanguages();
 }
 
