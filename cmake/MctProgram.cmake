@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # One program of the project: its physics library (mct::<name>_physics, Qt Core only),
 # its library of module and windows (mct::<name>, on the physics and mct::gui), the
-# resources under :/<name>/, the executable from main.cpp and its installation.
+# resources under :/<name>/, the executable from main.cpp, its icons and its
+# installation.
 #
 #   mct_add_program(<name>
 #       PHYSICS <sources>      pure computations, no widgets
@@ -17,12 +18,39 @@ function(mct_add_program name)
     add_library(mct_${name} STATIC ${arg_SOURCES})
     add_library(mct::${name} ALIAS mct_${name})
     target_link_libraries(mct_${name} PUBLIC mct::${name}_physics mct::gui PRIVATE mct_warnings)
-    qt_add_resources(mct_${name} "${name}_assets"
-        PREFIX "/${name}"
-        BASE assets
-        FILES ${arg_ASSETS})
+    if(arg_ASSETS)
+        qt_add_resources(mct_${name} "${name}_assets"
+            PREFIX "/${name}"
+            BASE assets
+            FILES ${arg_ASSETS})
+    endif()
 
-    qt_add_executable(${name} main.cpp)
+    # The icons, drawn by the same code as the window icon: PNGs and SVG for a Linux
+    # desktop's theme, an icon file for a Windows executable (by the host's iconrender
+    # when cross-compiling).
+    string(SUBSTRING ${name} 0 1 first)
+    string(TOUPPER ${first} first)
+    string(SUBSTRING ${name} 1 -1 rest)
+    set(id "${MCT_APP_ID_PREFIX}.${first}${rest}")
+    set(icons "${PROJECT_BINARY_DIR}/icons/${name}")
+    add_custom_command(
+        OUTPUT "${icons}/256x256/apps/${id}.png" "${icons}/${id}.ico"
+        COMMAND ${MCT_ICONRENDER} ${name} "${icons}" "${id}"
+        DEPENDS ${MCT_ICONRENDER}
+        COMMENT "Rendering the ${name} icon")
+    add_custom_target(${name}_icons ALL DEPENDS "${icons}/256x256/apps/${id}.png")
+
+    # WIN32: a Windows program without a console window; no effect elsewhere.
+    qt_add_executable(${name} WIN32 main.cpp)
     target_link_libraries(${name} PRIVATE mct::${name} mct_warnings)
+    if(WIN32)
+        set(MCT_RC_ICON "${icons}/${id}.ico")
+        set(MCT_RC_NAME "${first}${rest}")
+        configure_file(${PROJECT_SOURCE_DIR}/windows/program.rc.in ${name}.rc @ONLY)
+        target_sources(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES
+                                    OBJECT_DEPENDS "${icons}/${id}.ico")
+    endif()
+    add_dependencies(${name} ${name}_icons)
     install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()

@@ -2,6 +2,7 @@
 #include "dartley/form2.h"
 
 #include "common/gui/picturebox.h"
+#include "dartley/diagram.h"
 #include "dartley/form1.h"
 
 #include <QPushButton>
@@ -87,7 +88,7 @@ Form2::~Form2() = default;
 
 bool Form2::Load()
 {
-    Picture1->drawSvg(QStringLiteral(":/dartley/diagram.svg"));
+    Picture1->drawDiagram(DiagramSize, paintDiagram);
     return true;
 }
 

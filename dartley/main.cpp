@@ -8,8 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("Dartley"),
-                               QStringLiteral(":/dartley/icon.svg"));
+    common::prepareApplication(app, QStringLiteral("Dartley"));
     // Japanese, or English by the locale or the choice the menu saved.
     common::setLanguage(common::startupLanguage(), false);
     dartley::Form2 title;

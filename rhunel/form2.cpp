@@ -2,6 +2,7 @@
 #include "rhunel/form2.h"
 
 #include "common/gui/picturebox.h"
+#include "rhunel/atomdiagram.h"
 #include "rhunel/form3.h"
 
 #include "common/gui/language.h"
@@ -75,7 +76,7 @@ void Form2::drawPictures()
     Picture2->clear();
     Picture2->drawPicture(QImage(localizedAsset(QStringLiteral(":/rhunel/formula.png"))));
     Picture1->clear();
-    Picture1->drawSvg(QStringLiteral(":/rhunel/atom.svg"));
+    Picture1->drawDiagram(AtomDiagramSize, paintAtomDiagram);
 }
 
 void Form2::retranslate() { drawPictures(); }

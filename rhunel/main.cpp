@@ -8,7 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("Rhunel"), QStringLiteral(":/rhunel/icon.svg"));
+    common::prepareApplication(app, QStringLiteral("Rhunel"));
     // Japanese, or English by the locale or the choice the menu saved.
     common::setLanguage(common::startupLanguage(), false);
     rhunel::Form2 title;

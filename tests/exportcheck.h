@@ -63,6 +63,17 @@ inline QMap<QString, int> svgElements(const QByteArray &svg)
     return count;
 }
 
+// How many shapes the paths of an SVG file draw: one a move-to in their data.
+inline int svgSubpaths(const QByteArray &svg)
+{
+    int count = 0;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path"))
+            count += int(xml.attributes().value(QLatin1String("d")).count(QLatin1Char('M')));
+    return count;
+}
+
 // Answers the next save dialog: checks that its file-name field has the focus, types
 // the path there and presses Return. Returns whether the field had the focus.
 class DialogTyper {

@@ -2,6 +2,7 @@
 #include "common/gui/application.h"
 
 #include "common/core/materials.h"
+#include "common/gui/programicon.h"
 
 #include <QApplication>
 #include <QFont>
@@ -27,12 +28,12 @@ void installFontSubstitutions()
                                {QStringLiteral("Liberation Serif")});
 }
 
-void prepareApplication(QApplication &app, const QString &programName, const QString &iconPath)
+void prepareApplication(QApplication &app, const QString &programName)
 {
     // One look on every desktop, whatever theme the user has.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(programName);
-    app.setWindowIcon(QIcon(iconPath));
+    app.setWindowIcon(programIcon(programName));
     installFontSubstitutions();
 }
 

@@ -11,7 +11,7 @@ class QWidget;
 namespace common {
 
 // Common start-up of the three programs: style, font substitutions, names, icon.
-void prepareApplication(QApplication &app, const QString &programName, const QString &iconPath);
+void prepareApplication(QApplication &app, const QString &programName);
 
 // Maps the fonts the layouts name to metric-compatible or Japanese fonts that
 // Debian ships.

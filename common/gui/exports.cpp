@@ -3,6 +3,7 @@
 
 #include "common/gui/application.h"
 #include "common/gui/picturebox.h"
+#include "common/gui/svgpicture.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <QTimer>
 
 namespace common {
@@ -69,17 +69,11 @@ QString writePng(const QString &path, const QImage &image)
 
 QByteArray svgBytes(QSize size, const QString &title, const std::function<void(QPainter &)> &draw)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(title);
+    SvgPicture svg(size, title);
     QPainter p(&svg);
     draw(p);
     p.end();
-    return bytes;
+    return svg.bytes();
 }
 
 } // namespace

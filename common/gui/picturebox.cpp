@@ -8,7 +8,6 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <cmath>
 #include <cstring>
@@ -19,7 +18,7 @@ namespace common {
 
 namespace {
 
-enum class Op : std::uint8_t { Line, Box, FillBox, Circle, Arc, Point, Print, Picture, Svg };
+enum class Op : std::uint8_t { Line, Box, FillBox, Circle, Arc, Point, Print, Picture, Diagram };
 
 // Coordinates each operation keeps, in user units (and radians for an arc's angles).
 constexpr int valueCount(Op op)
@@ -33,42 +32,15 @@ constexpr int valueCount(Op op)
     case Op::Point:
     case Op::Print: return 2;
     case Op::Picture:
-    case Op::Svg: return 0;
+    case Op::Diagram: return 0;
     }
     return 0;
 }
-constexpr bool hasIndex(Op op) { return op == Op::Print || op == Op::Picture || op == Op::Svg; }
+constexpr bool hasIndex(Op op) { return op == Op::Print || op == Op::Picture || op == Op::Diagram; }
 
 // Set in the header byte when the values are stored as 32-bit floats: they were
 // floats to begin with (Dartley's dots are), so nothing is lost.
 constexpr std::uint8_t FloatValues = 0x80;
-
-// The part of a segment inside a rectangle (Liang-Barsky); false when none is.
-bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF from = a;
-    a = from + QPointF(dx, dy) * t0;
-    b = from + QPointF(dx, dy) * t1;
-    return true;
-}
 
 } // namespace
 
@@ -77,7 +49,7 @@ struct PictureBox::Record {
     std::uint8_t colour = 0;
     std::uint8_t width = 1;
     double v[5] = {};
-    std::uint32_t index = 0; // a text, picture or SVG of the store
+    std::uint32_t index = 0; // a text, picture or diagram of the store
 };
 
 // The display list, compactly: a header byte (operation, float flag), colour and width,
@@ -91,6 +63,10 @@ public:
         QFont font;
         QColor colour;
     };
+    struct Diagram {
+        QSizeF size;
+        void (*paint)(QPainter &);
+    };
 
     void clear(const QColor &background)
     {
@@ -99,7 +75,7 @@ public:
         count_ = 0;
         texts.clear();
         pictures.clear();
-        svgs.clear();
+        diagrams.clear();
         this->background = background;
     }
 
@@ -180,7 +156,7 @@ public:
 
     std::vector<Text> texts;
     std::vector<QImage> pictures;
-    std::vector<QString> svgs;
+    std::vector<Diagram> diagrams;
     QColor background = Qt::white;
 
 private:
@@ -211,8 +187,6 @@ struct PictureBox::Canvas {
     QTransform map;
     QRectF target;
     double unit = 1;
-    // An SVG file keeps no clip: what lies past the box's edges is cut off by hand.
-    bool clipByHand = false;
 
     QPainter &painter()
     {
@@ -406,13 +380,10 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
     case Op::Line: {
         QPointF a = canvas.map.map(QPointF(r.v[0], r.v[1]));
         QPointF b = canvas.map.map(QPointF(r.v[2], r.v[3]));
-        const QRectF touched = grown(QRectF(a, b), margin);
-        if (canvas.clipByHand && !clipSegment(a, b, canvas.target))
-            return touched;
         QPainter &p = canvas.painter();
         p.setPen(pen());
         p.drawLine(a, b);
-        return touched;
+        return grown(QRectF(a, b), margin);
     }
     case Op::Box:
     case Op::FillBox: {
@@ -421,22 +392,6 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
                 .normalized();
         QPainter &p = canvas.painter();
         p.setPen(pen());
-        if (canvas.clipByHand && !canvas.target.contains(box)) {
-            if (r.op == Op::FillBox) {
-                p.setBrush(PaletteColor(r.colour));
-                p.drawRect(box.intersected(canvas.target));
-            } else {
-                // Only the sides inside the box are drawn, as on the screen.
-                const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(),
-                                           box.bottomLeft(), box.topLeft()};
-                for (int i = 0; i < 4; ++i) {
-                    QPointF a = corners[i], b = corners[i + 1];
-                    if (clipSegment(a, b, canvas.target))
-                        p.drawLine(a, b);
-                }
-            }
-            return grown(box, margin);
-        }
         p.setBrush(r.op == Op::FillBox ? QBrush(PaletteColor(r.colour)) : QBrush(Qt::NoBrush));
         p.drawRect(box);
         return grown(box, margin);
@@ -490,17 +445,11 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
             2.0);
     }
     case Op::Picture:
-    case Op::Svg: {
+    case Op::Diagram: {
         QPainter &p = canvas.painter();
         const QRectF area = canvas.target;
-        QSizeF natural;
-        QSvgRenderer svg;
-        if (r.op == Op::Picture) {
-            natural = list_->pictures[r.index].size();
-        } else {
-            svg.load(list_->svgs[r.index]);
-            natural = svg.defaultSize();
-        }
+        const QSizeF natural = r.op == Op::Picture ? QSizeF(list_->pictures[r.index].size())
+                                                   : list_->diagrams[r.index].size;
         const QSizeF fitted = natural.scaled(area.size(), Qt::KeepAspectRatio);
         const QRectF at(area.topLeft() + QPointF((area.width() - fitted.width()) / 2,
                                                  (area.height() - fitted.height()) / 2),
@@ -508,10 +457,13 @@ QRectF PictureBox::paintRecord(Canvas &canvas, const Record &r) const
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setRenderHint(QPainter::Antialiasing);
-        if (r.op == Op::Picture)
+        if (r.op == Op::Picture) {
             p.drawImage(at, list_->pictures[r.index]);
-        else
-            svg.render(&p, at);
+        } else if (!natural.isEmpty()) {
+            p.translate(at.topLeft());
+            p.scale(at.width() / natural.width(), at.height() / natural.height());
+            list_->diagrams[r.index].paint(p);
+        }
         p.restore();
         return area;
     }
@@ -598,10 +550,10 @@ void PictureBox::drawPicture(const QImage &picture)
     record({Op::Picture, 0, 1, {}, std::uint32_t(list_->pictures.size() - 1)});
 }
 
-void PictureBox::drawSvg(const QString &path)
+void PictureBox::drawDiagram(QSizeF size, void (*paint)(QPainter &))
 {
-    list_->svgs.push_back(path);
-    record({Op::Svg, 0, 1, {}, std::uint32_t(list_->svgs.size() - 1)});
+    list_->diagrams.push_back({size, paint});
+    record({Op::Diagram, 0, 1, {}, std::uint32_t(list_->diagrams.size() - 1)});
 }
 
 void PictureBox::replay(QPainter &painter, const QRectF &target) const
@@ -615,7 +567,6 @@ void PictureBox::replay(QPainter &painter, const QRectF &target) const
     canvas.map = transformFor(target);
     canvas.target = target;
     canvas.unit = zoom_ * target.width() / std::max(1, innerRect().width());
-    canvas.clipByHand = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
     list_->forEach([&](const Record &r) { paintRecord(canvas, r); });
     painter.restore();
 }

@@ -69,10 +69,11 @@ public:
     QPointF currentPosition() const { return current_; }
     void print(const QString &text);
 
-    // Stored pictures: fitted into the inner area, aspect kept, centred. An SVG is
-    // named by its file or resource path and stays vector in every replay.
+    // Stored pictures: fitted into the inner area, aspect kept, centred. A diagram is
+    // painted by a function in units of its natural size, so it stays vector at every
+    // zoom and in every export.
     void drawPicture(const QImage &picture);
-    void drawSvg(const QString &path);
+    void drawDiagram(QSizeF size, void (*paint)(QPainter &));
 
     // The inner area in widget coordinates, and user coordinates mapped into it.
     QRect innerRect() const;

@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A click returns once what it started has run: batches run from the event loop.
     testutil::IdleAfterInput app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("docshots"), QString());
+    common::prepareApplication(app, QStringLiteral("docshots"));
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
 

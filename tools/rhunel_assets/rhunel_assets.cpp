@@ -302,7 +302,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A click returns once what it started has run: batches run from the event loop.
     testutil::IdleAfterInput app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("Rhunel"), QString());
+    common::prepareApplication(app, QStringLiteral("Rhunel"));
     const QString &what = args[0];
     const QString &out = args[1];
     if (what == QLatin1String("formula"))

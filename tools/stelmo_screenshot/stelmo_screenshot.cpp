@@ -83,7 +83,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A click returns once what it started has run: batches run from the event loop.
     testutil::IdleAfterInput app(argc, argv);
-    common::prepareApplication(app, QStringLiteral("Stelmo"), QString());
+    common::prepareApplication(app, QStringLiteral("Stelmo"));
 
     // Read the table here: a start-up failure inside the window would wait on a box.
     common::MaterialTable table;
