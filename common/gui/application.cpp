@@ -5,7 +5,9 @@
 #include "common/gui/programicon.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
@@ -28,12 +30,20 @@ void installFontSubstitutions()
                                {QStringLiteral("Liberation Serif")});
 }
 
+void addShippedFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString &file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+}
+
 void prepareApplication(QApplication &app, const QString &programName)
 {
     // One look on every desktop, whatever theme the user has.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(programName);
     app.setWindowIcon(programIcon(programName));
+    addShippedFonts();
     installFontSubstitutions();
 }
 

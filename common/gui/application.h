@@ -13,6 +13,11 @@ namespace common {
 // Common start-up of the three programs: style, font substitutions, names, icon.
 void prepareApplication(QApplication &app, const QString &programName);
 
+// The fonts in the "fonts" folder beside the program, where a package brings its own
+// (the Windows one: the IPA and Liberation fonts for machines that lack the fonts the
+// layouts name). None on Linux, where the system's fonts serve.
+void addShippedFonts();
+
 // Maps the fonts the layouts name to metric-compatible or Japanese fonts that
 // Debian ships.
 void installFontSubstitutions();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -22,6 +23,28 @@ QTranslator &englishTranslator()
 {
     static QTranslator translator;
     return translator;
+}
+
+// Qt's own texts (buttons of its dialogs, the line edits' menu) in Japanese; English is
+// their source language. Looked up where Qt keeps its translations: Debian's folder, or
+// the folder beside a Windows program that its qt.conf names.
+void useQtTranslation(Language language)
+{
+    static QTranslator translator;
+    static bool installed = false;
+    const bool wanted = language == Language::Japanese;
+    if (wanted == installed)
+        return;
+    if (wanted) {
+        if (translator.isEmpty() &&
+            !translator.load(QStringLiteral("qtbase_ja"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return; // not installed: Qt's few texts stay in English
+        QCoreApplication::installTranslator(&translator);
+    } else {
+        QCoreApplication::removeTranslator(&translator);
+    }
+    installed = wanted;
 }
 
 } // namespace
@@ -64,6 +87,7 @@ Language startupLanguage()
 
 void setLanguage(Language language, bool remember)
 {
+    useQtTranslation(language);
     // The language in use chosen again changes nothing on screen: no window redraws
     // (Dartley's would replay every dot).
     if (language != current) {
