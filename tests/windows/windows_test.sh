@@ -191,13 +191,13 @@ for p in dartley stelmo rhunel; do
 done
 
 # --- Install ------------------------------------------------------------------------
-wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 wineserver -w
 wine "$(winepath -w "$installer")" /S >/dev/null 2>&1
 wineserver -w
 c=$WINEPREFIX/drive_c
 dir="$c/Program Files/Monte Carlo teaching"
-menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Monte Carlo teaching"
+menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Monte Carlo teaching programs"
 for f in dartley.exe stelmo.exe rhunel.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
     libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll plugins/platforms/qwindows.dll \
     plugins/imageformats/qjpeg.dll translations/qtbase_ja.qm fonts/ipagp.ttf data/ICRU4.dat \

@@ -46,5 +46,7 @@ cmake -S "$qtbase" -B "$work/build" -G Ninja \
     >"$work/configure.log"
 cmake --build "$work/build" >"$work/build.log"
 cmake --install "$work/build" >/dev/null
+# Shipped as they are installed: without their symbol tables.
+find "$prefix" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 rm -rf "$work"
 echo "$prefix"
