@@ -33,8 +33,13 @@ function(mct_add_program name)
     string(SUBSTRING ${name} 1 -1 rest)
     set(id "${MCT_APP_ID_PREFIX}.${first}${rest}")
     set(icons "${PROJECT_BINARY_DIR}/icons/${name}")
+    set(pngs)
+    foreach(size 16 22 24 32 48 64 128)
+        list(APPEND pngs "${icons}/${size}x${size}/apps/${id}.png")
+    endforeach()
     add_custom_command(
         OUTPUT "${icons}/256x256/apps/${id}.png" "${icons}/${id}.ico"
+        BYPRODUCTS ${pngs} "${icons}/scalable/apps/${id}.svg"
         COMMAND ${MCT_ICONRENDER} ${name} "${icons}" "${id}"
         DEPENDS ${MCT_ICONRENDER}
         COMMENT "Rendering the ${name} icon")

@@ -17,15 +17,18 @@ namespace common {
 
 void installFontSubstitutions()
 {
+    // A Windows in another language may know the Japanese fonts by their English names
+    // only; then the fonts shipped with the programs, then Debian's.
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                                QStringLiteral("Noto Sans CJK JP")});
+                               {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
-                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
+                               {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+                                QStringLiteral("IPAexGothic"),
                                 QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("メイリオ"),
-                               {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAexGothic"),
-                                QStringLiteral("IPAPGothic")});
+                               {QStringLiteral("Meiryo"), QStringLiteral("Noto Sans CJK JP"),
+                                QStringLiteral("IPAexGothic"), QStringLiteral("IPAPGothic")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif")});
 }

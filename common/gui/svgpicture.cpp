@@ -245,8 +245,9 @@ public:
     {
         const QFont font = item.font();
         const double size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
-        // The family the text was drawn in, alone: a list would be read by some viewers
-        // as one name they do not know.
+        // The font's family as the system resolved it, alone (a list would be read by
+        // some viewers as one name they do not know); a run the painter set in a
+        // fallback font for other characters still names the primary family.
         QByteArray attributes = " font-family=\"" + escaped(QFontInfo(font).family()) +
                                 "\" font-size=\"" + num(size) + '"';
         if (font.italic())

@@ -5,27 +5,39 @@
 # walked from its title window to its main window, batches run there and the result
 # boxes and the results CSV compared with the Linux build's for the same presses; the
 # portable zip unpacked and run; the uninstaller run.
-# usage: windows_test.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR SOURCE_DIR
+# usage: windows_test.sh LINUX_BUILD_DIR WINDOWS_BUILD_DIR SOURCE_DIR VERSION
+# Skipped (77) when the packages have not been built (./dev windows) or Wine is missing;
+# ./dev test builds them and installs Wine first.
 set -euo pipefail
-linux=$(cd "$1" && pwd) windows=$(cd "$2" && pwd) source=$(cd "$3" && pwd)
-installer=$(ls "$windows"/monte-carlo-teaching-*-setup.exe 2>/dev/null | head -n 1 || true)
-zip=$(ls "$windows"/monte-carlo-teaching-*-windows.zip 2>/dev/null | head -n 1 || true)
-[ -n "$installer" ] && [ -n "$zip" ] || {
-    echo "FAIL: no installer or zip in $windows (./dev windows builds them)"
-    exit 1
+linux=$(cd "$1" && pwd)
+source=$(cd "$3" && pwd)
+installer=$2/monte-carlo-teaching-$4-setup.exe
+zip=$2/monte-carlo-teaching-$4-windows.zip
+[ -f "$installer" ] && [ -f "$zip" ] || {
+    echo "skipped: no $installer or $zip (./dev windows builds them)"
+    exit 77
 }
-for tool in wine xdotool xclip Xvfb unzip python3; do
-    command -v $tool >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
+for tool in wine wineserver xdotool xclip Xvfb unzip python3; do
+    command -v $tool >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
 work=$(mktemp -d)
-display=:$((100 + RANDOM % 100))
-export DISPLAY=$display WINEPREFIX=$work/prefix WINEDEBUG=-all
+# Wine's prefix, its menu entries and every setting stay in the work folder.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or a browser engine, and their installers
-# would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# would ask; no desktop menu entries for the shortcuts.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The X server picks a free display and says which.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+kill -0 $xvfb 2>/dev/null && [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
     kill $xvfb 2>/dev/null || true
@@ -38,7 +50,6 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
-sleep 1
 
 # Where each window is told by its size, and the points clicked in it (pixels from the
 # window's corner): the title window and its button, the information window and its
@@ -94,8 +105,10 @@ walk_to_main() { # program
     return 1
 }
 
-# A box's text as the program gives it to the clipboard (Ctrl+A, Ctrl+C).
+# A box's text as the program gives it to the clipboard (Ctrl+A, Ctrl+C); emptied first,
+# so that a copy that failed reads as nothing, not as the box before.
 box_text() { # x y
+    printf '' | xclip -selection clipboard
     click "$1" "$2"
     sleep 0.3
     xdotool key ctrl+a ctrl+c
@@ -108,8 +121,15 @@ box_text() { # x y
 save_csv() { # x y (a point over the window) path-as-typed file
     xdotool mousemove "$1" "$2"
     sleep 0.3
+    local before
+    before=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
     xdotool key ctrl+s
-    sleep 3
+    # The dialog is one more visible window; then its file-name field takes the focus.
+    for _ in $(seq 50); do
+        [ "$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -gt "$before" ] && break
+        sleep 0.2
+    done
+    sleep 1
     xdotool type --delay 20 "$3"
     sleep 0.3
     xdotool key Return
@@ -187,7 +207,8 @@ mkdir -p "$work/linux"
 # The programs speak Japanese in the C locale, and under Wine by the saved setting.
 for p in dartley stelmo rhunel; do
     drive $p "$source/data" "$work/linux/$p" "$work/linux/$p.csv" \
-        env QT_QPA_PLATFORM=xcb HOME="$work/linux" LC_ALL=C.UTF-8 "$linux/$p/$p"
+        env QT_QPA_PLATFORM=xcb HOME="$work/linux" XDG_CONFIG_HOME="$work/linux/.config" \
+        LC_ALL=C.UTF-8 "$linux/$p/$p"
 done
 
 # --- Install ------------------------------------------------------------------------
