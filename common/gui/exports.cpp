@@ -47,17 +47,6 @@ private:
     QList<PictureBox *> boxes_;
 };
 
-// Empty when the image could not be encoded.
-QByteArray pngBytes(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
-}
-
 QString writePng(const QString &path, const QImage &image)
 {
     const QByteArray bytes = pngBytes(image);
@@ -77,6 +66,16 @@ QByteArray svgBytes(QSize size, const QString &title, const std::function<void(Q
 }
 
 } // namespace
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {

@@ -16,6 +16,9 @@ namespace common {
 
 class PictureBox;
 
+// An image as PNG bytes; empty when it could not be encoded.
+QByteArray pngBytes(const QImage &image);
+
 // Writes the bytes to the file atomically: an existing file is replaced only once
 // the new one is complete. "" on success, else the reason, naming the file.
 QString writeFileAtomically(const QString &path, const QByteArray &bytes);

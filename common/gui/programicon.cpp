@@ -61,18 +61,21 @@ bool paintProgramIcon(QPainter &painter, const QString &program)
     return true;
 }
 
+QImage programIconImage(const QString &program, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(double(size) / IconUnits, double(size) / IconUnits);
+    paintProgramIcon(painter, program);
+    return image;
+}
+
 QIcon programIcon(const QString &program)
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.scale(double(size) / IconUnits, double(size) / IconUnits);
-        paintProgramIcon(painter, program);
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(programIconImage(program, size)));
     return icon;
 }
 

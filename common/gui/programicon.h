@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QString>
 
 class QPainter;
@@ -14,6 +15,8 @@ namespace common {
 inline constexpr int IconUnits = 32;
 // False for a name that is none of the three programs'.
 bool paintProgramIcon(QPainter &painter, const QString &program);
+// The icon as a square image of `size` pixels, transparent around the pennant.
+QImage programIconImage(const QString &program, int size);
 // The icon at the sizes window managers and task bars ask for.
 QIcon programIcon(const QString &program);
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "common/gui/svgpicture.h"
 
-#include <QBuffer>
+#include "common/gui/exports.h"
+
 #include <QFontInfo>
 #include <QImage>
 #include <QLinearGradient>
@@ -75,15 +76,6 @@ QByteArray matrix(const QTransform &t)
 {
     return "matrix(" + num(t.m11()) + ' ' + num(t.m12()) + ' ' + num(t.m21()) + ' ' + num(t.m22()) +
            ' ' + num(t.dx()) + ' ' + num(t.dy()) + ')';
-}
-
-QByteArray pngBase64(const QImage &image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png.toBase64();
 }
 
 } // namespace
@@ -272,7 +264,7 @@ public:
         element("<image x=\"" + num(r.x()) + "\" y=\"" + num(r.y()) + "\" width=\"" +
                 num(r.width()) + "\" height=\"" + num(r.height()) +
                 "\" preserveAspectRatio=\"none\"" + opacityAttribute() +
-                " xlink:href=\"data:image/png;base64," + pngBase64(part) + "\"/>\n");
+                " xlink:href=\"data:image/png;base64," + pngBytes(part).toBase64() + "\"/>\n");
     }
 
 private:

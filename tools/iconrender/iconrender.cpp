@@ -3,10 +3,10 @@
 // theme wants, and the icon file a Windows executable carries.
 //   iconrender PROGRAM OUTDIR NAME   writes OUTDIR/<size>x<size>/apps/NAME.png,
 //                                    OUTDIR/scalable/apps/NAME.svg and OUTDIR/NAME.ico
+#include "common/gui/exports.h"
 #include "common/gui/programicon.h"
 #include "common/gui/svgpicture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,25 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-QImage render(const QString &program, int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.scale(double(size) / common::IconUnits, double(size) / common::IconUnits);
-    common::paintProgramIcon(painter, program);
-    return image;
-}
-
-QByteArray png(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 bool write(const QString &path, const QByteArray &bytes)
 {
@@ -53,7 +34,7 @@ QByteArray icoFile(const QString &program)
     const int sizes[] = {16, 24, 32, 48, 64, 256};
     QList<QByteArray> images;
     for (const int size : sizes)
-        images.append(png(render(program, size)));
+        images.append(common::pngBytes(common::programIconImage(program, size)));
     QByteArray out;
     auto u8 = [&](int v) { out.append(char(v)); };
     auto u16 = [&](int v) {
@@ -108,7 +89,7 @@ int main(int argc, char **argv)
     }
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         if (!write(QStringLiteral("%1/%2x%2/apps/%3.png").arg(out).arg(size).arg(name),
-                   png(render(program, size))))
+                   common::pngBytes(common::programIconImage(program, size))))
             return 1;
     common::SvgPicture svg(QSize(common::IconUnits, common::IconUnits), program);
     {
